@@ -1,0 +1,124 @@
+// token.h - the tokens of the assembler's front end: punctuation and ends,
+// numbers, interned words and strings.
+#ifndef ZV_AS_TOKEN_H
+#define ZV_AS_TOKEN_H
+
+#include <cstdint>
+#include <string>
+
+// Token codes beyond single characters.
+enum TokenCode : int {
+  TC_NEWLINE = 10,
+  TC_NONE = 256, // no more input
+  TC_EOF = 257,  // end of one source file
+  TC_WORD = 258,
+  TC_NUMBER = 259,
+  TC_STRING = 260,
+  TC_ASSIGN = 261, // :=
+  TC_EQ = 262,     // ==
+  TC_GE = 263,     // >=
+  TC_LE = 264,     // <=
+  TC_ANDAND = 265, // &&
+  TC_OROR = 266,   // ||
+  TC_NE = 267,     // != or <>
+  TC_SHL = 268,    // <<
+  TC_SHR = 269,    // >>
+};
+
+// How a number literal was written.
+enum NumberView : int {
+  NV_BINARY = 0,
+  NV_OCTAL = 1,
+  NV_DECIMAL = 2,
+  NV_HEX = 3,
+  NV_FLOAT = 4,
+  NV_CHAR = 6,
+};
+
+class Token {
+public:
+  enum Type { TOKEN = 0, NUMBER = 1, WORD = 2, STRING = 3 };
+
+  Token() : code(TC_NONE) {}
+  explicit Token(int c) : code(c) {}
+  explicit Token(const Token *t) : code(t->code) {}
+  // Alias values own copies of every kind and delete them as Token*.
+  virtual ~Token() = default;
+
+  virtual int type() const { return TOKEN; }
+  virtual void print() const;
+
+  int getCode() const { return code; }
+  void set(int c) { code = c; }
+
+  bool isWord() const { return type() == WORD; }
+  bool isNumber() const { return type() == NUMBER; }
+  bool isString() const { return type() == STRING; }
+
+protected:
+  Token(const Token &) = default;
+  Token &operator=(const Token &) = default;
+
+  int code;
+};
+
+class Number : public Token {
+public:
+  Number() : Token(TC_NUMBER), value(0), view(NV_DECIMAL) {}
+  Number(int64_t v, int w) : Token(TC_NUMBER), value(v), view(w) {}
+  explicit Number(const Number *n)
+      : Token(TC_NUMBER), value(n->value), view(n->view) {}
+
+  int type() const override { return NUMBER; }
+  void print() const override;
+
+  void set(int64_t v, int w) {
+    value = v;
+    view = w;
+  }
+  int64_t getValue() const { return value; }
+  int getView() const { return view; }
+  bool isFloat() const { return view == NV_FLOAT; }
+
+private:
+  int64_t value;
+  int view;
+};
+
+// Words are interned by WordMap; everyone compares them by address.
+class Word : public Token {
+public:
+  Word() : Token(TC_WORD) {}
+  Word(std::string n, int c = TC_WORD) : Token(c), name(std::move(n)) {}
+  explicit Word(const Word *w) : Token(w->code), name(w->name) {}
+
+  int type() const override { return WORD; }
+  void print() const override;
+
+  const std::string &getName() const { return name; }
+
+private:
+  std::string name;
+};
+
+class String : public Token {
+public:
+  String() : Token(TC_STRING) {}
+  explicit String(std::string t) : Token(TC_STRING), text(std::move(t)) {}
+  explicit String(const String *s) : Token(TC_STRING), text(s->text) {}
+
+  int type() const override { return STRING; }
+  void print() const override;
+
+  const std::string &getText() const { return text; }
+  std::string &getText() { return text; }
+  void clear() { text.clear(); }
+
+private:
+  std::string text;
+};
+
+// A heap copy of any token kind (words are not copied: they are interned).
+Token *copyToken(const Token *t);
+
+#endif

@@ -1,0 +1,30 @@
+// wordmap.h - interning table: one Word object per name for the whole run.
+#ifndef ZV_AS_WORDMAP_H
+#define ZV_AS_WORDMAP_H
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "token.h"
+
+class WordMap {
+public:
+  WordMap() = default;
+  WordMap(const WordMap &) = delete;
+  WordMap &operator=(const WordMap &) = delete;
+
+  // The interned word for name, created with code 258 on first use.
+  Word *getWord(std::string_view name);
+  // A new word with the given code replaces any word of that name.
+  Word *putWord(const std::string &name, int code);
+  bool exist(std::string_view name) const;
+  // Lists every entry on the error stream (a debugging aid).
+  void print() const;
+
+private:
+  std::map<std::string, std::unique_ptr<Word>, std::less<>> words;
+};
+
+#endif
