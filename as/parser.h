@@ -1,0 +1,254 @@
+// parser.h - the assembler's run: two passes over the source, statements,
+// labels and paragraphs, operations and directives, then the object.
+#ifndef ZV_AS_PARSER_H
+#define ZV_AS_PARSER_H
+
+#include <cstdint>
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "filename.h"
+#include "location.h"
+
+class Architecture;
+class CodeGeneration;
+class DebugInfoProducer;
+class Expression;
+class ExpressionCalculator;
+class ExpressionNode;
+class InitMemoryPseudoOperation;
+class Operation;
+class OperationData;
+class PseudoOperation;
+class Reltab;
+class Section;
+class Sectab;
+class Subsection;
+class Symbol;
+class Symtab;
+class Terminator;
+class TerminatedPseudoOperation;
+class TerminatingPseudoOperation;
+class Token;
+class Tokenizer;
+class Word;
+struct DwarfLine;
+
+class Parser {
+public:
+  Parser(const std::string &outputName,
+         const std::vector<std::string> &includeDirectories,
+         uint16_t processorCode, uint16_t syntax, bool debug);
+  ~Parser();
+  Parser(const Parser &) = delete;
+  Parser &operator=(const Parser &) = delete;
+
+  // Assembles inputName; returns the error count (0: the object was written).
+  int parse(const std::string &inputName);
+
+  // ---- Diagnostics: the one path for every message of the parser. ----
+  // Prints "<loc>: error: text" (warning:, note:) on the error stream;
+  // only errors are counted.
+  void error(const Location &loc, const std::string &text);
+  void warning(const Location &loc, const std::string &text);
+  void note(const Location &loc, const std::string &text);
+  // The same at the current token's location.
+  void errorAtToken(const std::string &text);
+  void warningAtToken(const std::string &text);
+  void noteAtToken(const std::string &text);
+  // Prints an evaluator's collected text as it is; an error text counts one.
+  void printCalculationWarning(const Expression *e);
+  void printCalculationError(const Expression *e);
+  void countError() { ++errorCount; }
+  unsigned getErrorCount() const { return errorCount; }
+
+  // ---- Token operations for statement handlers. ----
+  void move();
+  void move(int code);
+  void moven(int code);
+  bool isNewLine();
+  bool isNotComma();
+  bool isNotString();
+  bool isNotNumber();
+  bool isNotSymbol();
+  const std::string &unrecognizedToken(const Token *token);
+  Token *getCurrentToken() const { return token; }
+  Location getTokenLocation() const;
+  int tokenCode() const;
+  bool isLineEnd() const; // line end, end of file or no more input
+
+  // ---- Run state shared by the handlers. ----
+  int getPass() const { return pass; }
+  Tokenizer *getTokenizer() const { return tokenizer.get(); }
+  Architecture *getArchitecture() const { return architecture.get(); }
+  Sectab *getSectab() const { return sectab.get(); }
+  Symtab *getSymtab() const { return symtab.get(); }
+  Reltab *getReltab() const { return reltab.get(); }
+  ExpressionCalculator *getCalculator() const { return calculator.get(); }
+  Subsection *getCurrentSubsection() const { return currentSubsection; }
+  void setCurrentSubsection(Subsection *s) { currentSubsection = s; }
+  Subsection *getAbsoluteSubsection() const { return absoluteSubsection; }
+  Subsection *getCommonSubsection() const { return commonSubsection; }
+  bool isParagraphOpen() const { return paragraphOpen; }
+  uint16_t getSyntax() const { return currentSyntax; }
+  DebugInfoProducer *getDebugProducer() const { return debugProducer.get(); }
+
+  // ---- Statements, labels and paragraphs (parser.cpp). ----
+  void setLabelValue(Symbol *symbol, const Location &location);
+  void setNextSymbolValue(Symbol *symbol);
+
+  // ---- Sections, symbols and relocations (parser_sections.cpp). ----
+  Section *addSection(const Location &location, const Word *name,
+                      uint32_t type, uint32_t flags, uint32_t entsize,
+                      uint8_t encoding);
+  void addPredefinedData(const FileName &file);
+  void addRelocationEntry(const Section *section, uint32_t offset,
+                          const Expression *expression, uint8_t type);
+  int64_t getExpressionValue(const Expression *expression) const;
+
+  // ---- Expressions (parser_of_expression.cpp). ----
+  // The expression at the current token, owned by the caller; null after
+  // a syntax error (already reported and counted).
+  Expression *parseExpression();
+
+  // ---- Directives (parser_of_pseudo_operation.cpp). ----
+  void evalPseudoOperation(const PseudoOperation *directive,
+                           const Location &location);
+  bool isAbsoluteExpression(
+      Expression *expression, long long &value,
+      const std::string &message = "bad or irreducible absolute expression");
+  int64_t adjustValue(Expression *expression, unsigned size);
+  bool truncateToSignificantBytes(int64_t &value, const Section *section,
+                                  unsigned size) const;
+
+  // ---- Operations (parser_of_operation.cpp). ----
+  void evalOperation(const Operation *operation, const Location &location);
+
+private:
+  // ---- parser.cpp ----
+  void runPass(const FileName &file);
+  void evalWord(Word *word);
+  void evalLabel(Word *word, const Location &location);
+  void evalParagraphOperationNumberLabel(Word *word, const Location &location);
+  void eval__EOF__();
+  void startParagraph();
+  bool prepareDebugSections(const FileName &file);
+  void report(const char *kind, const Location &loc, const std::string &text);
+
+  // ---- parser_of_expression.cpp ----
+  ExpressionNode *term4();
+  ExpressionNode *term3();
+  ExpressionNode *term2();
+  ExpressionNode *term1();
+  ExpressionNode *unaryFactor();
+  ExpressionNode *factor();
+
+  // ---- parser_of_operation.cpp ----
+  bool isNotSwitchBoard(int i);
+  bool isNotRegister(int i);
+  void checkSbRef(uint32_t r, const Word *label);
+  bool getVField();
+  bool getF2AndVFields_syntaxV1();
+  bool getF2AndVFields_syntaxV2();
+  bool operation_exa();
+  bool operation_set();
+  bool operation_move();
+  bool operation_arg0();
+  bool operation_arg1();
+  bool operation_arg2();
+  void operation_complete(unsigned slot, const Location &location);
+  void writeOutSlot(unsigned slot);
+  void writeOutParagraph();
+
+  // ---- parser_of_pseudo_operation.cpp ----
+  // (directive handlers: eval + directive name; declare them here)
+  void evalSectionDirective(const PseudoOperation *directive);
+  void evalSubsection();
+  void evalInitMemory(const InitMemoryPseudoOperation *directive);
+  void evalAlign(const PseudoOperation *directive);
+  void evalSkip(const PseudoOperation *directive);
+  void evalFill();
+  void evalLeb128(bool isSigned);
+  void setSymbolBind(uint8_t binding);
+  void evalBindValue(uint8_t binding);
+  void evalGlobal();
+  void evalLocal();
+  void evalWeak();
+  void evalComm();
+  void evalLcomm();
+  bool getAllocSize(uint32_t &size);
+  Subsection *switchToBssSubsection();
+  void evalSet();
+  void evalEquiv();
+  void evalEqv();
+  void evalSymbolValue(Symbol *symbol);
+  void evalType();
+  void evalSize();
+  void evalTerminatedPseudoOperation(const TerminatedPseudoOperation *directive,
+                                     const Location &location);
+  void evalTerminatingPseudoOperation(
+      const TerminatingPseudoOperation *directive, const Location &location);
+  bool evalIfe(const TerminatedPseudoOperation *directive);
+  bool evalIfb(bool blank);
+  bool evalIfd(const TerminatedPseudoOperation *directive, bool defined);
+  bool evalIfeqs(bool equal);
+  void evalElse(const PseudoOperation *directive);
+  void evalEndif();
+  void evalRept();
+  void evalEndr();
+  void addTerminatedPseudoOperationToStack(
+      const TerminatedPseudoOperation *directive, const Location &location);
+  void skipConditionalBlock();
+  void skipToCurrentTerminator();
+  void skipPseudoOperation();
+  void evalInclude();
+  void evalErr();
+  void evalError();
+  void evalWarning();
+  void evalFail();
+  void evalPrint();
+  void evalEnd();
+  void evalSyntax();
+  void evalFile();
+  void evalLoc();
+
+  // ---- Members. ----
+  std::string outputName;
+  std::vector<std::string> includeDirectories;
+  uint16_t initialSyntax;
+  uint16_t currentSyntax;
+  std::unique_ptr<Tokenizer> tokenizer;
+  Token *token = nullptr;
+  std::unique_ptr<Architecture> architecture;
+  std::unique_ptr<Symtab> symtab;
+  std::unique_ptr<Sectab> sectab;
+  Subsection *currentSubsection = nullptr;
+  Subsection *absoluteSubsection = nullptr;
+  Subsection *commonSubsection = nullptr;
+  std::unique_ptr<Reltab> reltab;
+  std::unique_ptr<ExpressionCalculator> calculator;
+  unsigned errorCount = 0;
+  int pass = 1;
+  bool expressionReport = false; // no error reported yet in this expression
+  std::string lastTokenText;
+  std::list<std::unique_ptr<Terminator>> blockStack;
+  bool paragraphOpen = false;
+  std::unordered_map<const Word *, unsigned> paragraphLabels;
+  uint64_t setRegisterMask = 0;
+  unsigned operationCount = 0; // n: operations of the open paragraph
+  unsigned windowSize = 0;
+  std::vector<OperationData> ring;
+  std::unique_ptr<OperationData> staging;
+  bool debug;
+  std::unique_ptr<DebugInfoProducer> debugProducer;
+  std::unique_ptr<CodeGeneration> codeGeneration;
+  std::map<unsigned, std::string> fileTable;
+  std::vector<std::unique_ptr<DwarfLine>> lineList;
+  FileName inputFile;
+};
+
+#endif
