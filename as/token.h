@@ -121,4 +121,10 @@ private:
 // A heap copy of any token kind (words are not copied: they are interned).
 Token *copyToken(const Token *t);
 
+// The text that shows a token in messages. Code 256 (no more input) shows
+// "fatal error: " and inputError, the reason the input ended.
+std::string tokenDisplayText(const Token *t, const std::string &inputError);
+// How a number was written, from its value and view.
+std::string numberDisplayText(int64_t value, int view);
+
 #endif

@@ -26,7 +26,6 @@ bool WordMap::exist(std::string_view name) const {
 
 void WordMap::print() const {
   for (const auto &entry : words)
-    std::cerr << entry.first << " -> " << static_cast<const void *>(
-                                              entry.second.get())
-              << '\n';
+    std::cerr << entry.first << " -> "
+              << static_cast<const void *>(entry.second.get()) << '\n';
 }

@@ -1,0 +1,79 @@
+// lexer.h - turns the bytes of one source file into tokens; every lexical
+// warning of the assembler is issued here.
+#ifndef ZV_AS_LEXER_H
+#define ZV_AS_LEXER_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "float.h"
+#include "location.h"
+#include "reader.h"
+#include "token.h"
+#include "wordmap.h"
+
+class Lexer {
+public:
+  Lexer(WordMap *words, bool warnings);
+  Lexer(const Lexer &) = delete;
+  Lexer &operator=(const Lexer &) = delete;
+
+  bool openFile(const FileName &name);
+  void closeFile();
+
+  // The next token: one of the lexer's own three objects, overwritten by the
+  // next call, or an interned Word. Ends with a line end, the end-of-file
+  // token and then code 256 forever.
+  Token *scan();
+  const Location &getTokenLocation() const { return tokenLocation; }
+
+  // Saved reading positions for repetitions.
+  void storeState();
+  void restoreState();
+  void purgeState();
+
+  Reader &getReader() { return reader; }
+  const Reader &getReader() const { return reader; }
+
+private:
+  struct State {
+    unsigned line;
+    unsigned col;
+    char current;
+    int64_t position;
+  };
+
+  Token *scanEndOfInput();
+  Token *scanWord();
+  Token *scanNumber();
+  Token *scanFloat();
+  Token *scanString();
+  Token *scanCharacter();
+  // Skips to the end of a block comment; false at the end of the input.
+  bool skipBlockComment();
+  // Skips to the end of a line comment and past its line feed; false at the
+  // end of the input.
+  bool skipLineComment();
+  Token *punctuation(int code);
+  Token *operatorWord(const char *spelling);
+  bool atEndOfInput() const;
+
+  void warnAtLine(unsigned line, const std::string &text) const;
+  void warnAtToken(const std::string &text) const;
+
+  Reader reader;
+  Location tokenLocation;
+  std::vector<State> states;
+  bool warnings;
+  WordMap *words;
+  bool endLineGiven = false;
+  bool endOfFileGiven = false;
+  Token token;
+  Number number;
+  String string;
+  std::string wordText; // reused buffer for the characters of a word
+  Float floatText;
+};
+
+#endif

@@ -1,0 +1,82 @@
+// reader.h - reads one source file byte by byte through a large buffer and
+// keeps the line and column of what it read.
+#ifndef ZV_AS_READER_H
+#define ZV_AS_READER_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "filename.h"
+#include "location.h"
+
+class Reader {
+public:
+  Reader() = default;
+  ~Reader();
+  Reader(const Reader &) = delete;
+  Reader &operator=(const Reader &) = delete;
+
+  // Opens the file; the current character becomes a blank at line 1.
+  bool openFile(const FileName &name);
+  void closeFile();
+
+  // Reads the next byte, which becomes the current character; 0 at the end
+  // of the file or after a failure (a NUL byte of the file is also 0: ask
+  // isEmpty() and isError() to tell them apart).
+  char getChar() {
+    if (pos < len && !failed) {
+      current = buffer[pos++];
+      if (current == '\n') {
+        ++line;
+        col = 1;
+      } else {
+        ++col;
+      }
+      return current;
+    }
+    return getCharSlow();
+  }
+  char getCurrentChar() const { return current; }
+
+  // The position of the current character.
+  void getLastReadCharacterPosition(Location &location) const;
+  unsigned getReadLine() const { return line; }
+  unsigned getReadCol() const { return col; }
+  void setReadLine(unsigned l) { line = l; }
+  void setReadCol(unsigned c) { col = c; }
+  void setCurrentChar(char c) { current = c; }
+
+  bool isError() const { return !error.empty(); }
+  const std::string &lastError() const { return error; }
+  // The end of the file has been reached (or no file is open).
+  bool isEmpty() const { return atEnd || fd < 0; }
+  // Stops reading: the current character becomes 0 and the file is at its
+  // end.
+  void end();
+  const FileName &getFileName() const { return name; }
+
+  // File offset of the next byte getChar() will read; 0 without a file.
+  int64_t tellg() const;
+  // Goes back (or forth) to an offset given by tellg().
+  void seekg(int64_t position);
+
+private:
+  char getCharSlow();
+  bool fill();
+
+  FileName name;
+  int fd = -1;
+  std::string error;
+  std::vector<char> buffer;
+  size_t pos = 0;           // next byte in buffer
+  size_t len = 0;           // valid bytes in buffer
+  int64_t bufferOffset = 0; // file offset of buffer[0]
+  bool atEnd = false;
+  bool failed = false; // stream no longer good (end, error or end())
+  char current = 0;
+  unsigned line = 0;
+  unsigned col = 0;
+};
+
+#endif

@@ -1,0 +1,234 @@
+// tokenizer.cpp - the token source stack, include files, alias definition and
+// expansion.
+#include "tokenizer.h"
+
+#include <iostream>
+
+namespace {
+void deleteTokens(std::vector<Token *> &tokens) {
+  for (Token *t : tokens)
+    if (t != nullptr && !t->isWord())
+      delete t;
+  tokens.clear();
+}
+
+bool isOrdinaryWord(const Token *t) {
+  return t->isWord() && t->getCode() == TC_WORD;
+}
+} // namespace
+
+Alias::~Alias() {
+  clearTokens();
+  deleteTokens(pending);
+}
+
+void Alias::clearTokens() { deleteTokens(tokens); }
+
+StreamTokenSource::StreamTokenSource(WordMap *words, bool warnings)
+    : TokenSource(warnings), lexer(words, warnings) {}
+
+StreamTokenSource::~StreamTokenSource() { lexer.closeFile(); }
+
+bool StreamTokenSource::openFile(const FileName &name) {
+  if (lexer.openFile(name))
+    return true;
+  error = lexer.getReader().lastError();
+  return false;
+}
+
+bool StreamTokenSource::isError() {
+  const Reader &reader = lexer.getReader();
+  if (!reader.isError())
+    return false;
+  error = reader.lastError();
+  return true;
+}
+
+AliasTokenSource::AliasTokenSource(Alias *alias, const Location &use,
+                                   Token *none)
+    : TokenSource(false), alias(alias), use(use), none(none) {
+  alias->beingExpanded = true;
+}
+
+AliasTokenSource::~AliasTokenSource() {
+  alias->beingExpanded = false;
+  // A redefinition made while this expansion ran takes effect now.
+  if (alias->hasPending) {
+    alias->clearTokens();
+    alias->tokens.swap(alias->pending);
+    alias->hasPending = false;
+  }
+}
+
+Token *AliasTokenSource::getToken() {
+  if (cursor < alias->tokens.size() && alias->tokens[cursor] != nullptr)
+    return alias->tokens[cursor++];
+  return none;
+}
+
+void AliasTokenSource::restoreState() {
+  if (!saved.empty())
+    cursor = saved.back();
+}
+
+void AliasTokenSource::purgeState() {
+  if (!saved.empty())
+    saved.pop_back();
+}
+
+Tokenizer::Tokenizer(bool warnings) : warnings(warnings), none(TC_NONE) {
+  sources.push_back(std::make_unique<NoneTokenSource>(&none));
+  words.putWord(":=", TC_ASSIGN);
+  words.putWord("==", TC_EQ);
+  words.putWord(">=", TC_GE);
+  words.putWord("<=", TC_LE);
+  words.putWord("&&", TC_ANDAND);
+  words.putWord("||", TC_OROR);
+  words.putWord("!=", TC_NE);
+  words.putWord("<<", TC_SHL);
+  words.putWord(">>", TC_SHR);
+}
+
+Tokenizer::~Tokenizer() {
+  // Alias sources point into the alias table, so they go first.
+  sources.clear();
+  aliases.clear();
+}
+
+bool Tokenizer::insertFile(const FileName &name) {
+  auto source = std::make_unique<StreamTokenSource>(&words, warnings);
+  if (!source->openFile(name)) {
+    error = source->lastError();
+    return false;
+  }
+  sources.push_back(std::move(source));
+  return true;
+}
+
+void Tokenizer::popSource() {
+  if (sources.size() > 1)
+    sources.pop_back();
+}
+
+Token *Tokenizer::getToken() {
+  for (;;) {
+    TokenSource *top = sources.back().get();
+    Token *t = top->getToken();
+    if (t->getCode() != TC_NONE)
+      return t;
+    if (top->isError()) {
+      // A file that fails to read ends the whole input.
+      error = top->lastError();
+      while (sources.size() > 1)
+        popSource();
+      return &none;
+    }
+    if (sources.size() == 1)
+      return &none;
+    popSource();
+  }
+}
+
+Token *Tokenizer::nextToken() {
+  for (;;) {
+    Token *t = getToken();
+    if (!isOrdinaryWord(t))
+      return t;
+    auto it = aliases.find(static_cast<Word *>(t));
+    if (it == aliases.end() || it->second->beingExpanded)
+      return t;
+    insertAlias(it->second.get());
+  }
+}
+
+void Tokenizer::insertAlias(Alias *alias) {
+  sources.push_back(
+      std::make_unique<AliasTokenSource>(alias, getTokenLocation(), &none));
+}
+
+Token *Tokenizer::defineAlias(bool *ok) {
+  *ok = false;
+  Token *t = getToken();
+  if (!isOrdinaryWord(t))
+    return t;
+  auto *name = static_cast<Word *>(t);
+  const Location nameLocation = getTokenLocation();
+
+  std::unique_ptr<Alias> &slot = aliases[name];
+  if (slot) {
+    if (warnings) {
+      nameLocation.print(std::cerr);
+      std::cerr << "warning: alias '" << name->getName() << "' is redefined.\n";
+      slot->location.print(std::cerr);
+      std::cerr << "note: this is the location of the previous alias '"
+                << name->getName() << "' definition\n";
+    }
+  } else {
+    slot = std::make_unique<Alias>();
+  }
+  Alias *alias = slot.get();
+  alias->location = nameLocation;
+
+  std::vector<Token *> value;
+  value.push_back(nullptr);
+  for (t = getToken(); t->getCode() != TC_NEWLINE; t = getToken()) {
+    // The input may end without a line end only when it failed.
+    if (t->getCode() == TC_NONE || t->getCode() == TC_EOF)
+      break;
+    value.push_back(copyToken(t));
+  }
+  if (value.size() == 1 && warnings) {
+    alias->location.print(std::cerr);
+    std::cerr << "warning: alias '" << name->getName() << "' value is empty.\n";
+  }
+
+  // While the alias is being expanded its tokens are in use; the new value
+  // waits for that expansion to end.
+  if (alias->beingExpanded) {
+    deleteTokens(alias->pending);
+    alias->pending.swap(value);
+    alias->hasPending = true;
+  } else {
+    alias->clearTokens();
+    alias->tokens.swap(value);
+  }
+  *ok = true;
+  return t;
+}
+
+const Location &Tokenizer::getTokenLocation() const {
+  return sources.back()->getTokenLocation();
+}
+
+void Tokenizer::printTokenLocation(std::ostream &os) const {
+  getTokenLocation().print(os);
+}
+
+std::string Tokenizer::displayText(const Token *t) const {
+  return tokenDisplayText(t, error);
+}
+
+void Tokenizer::storeState() { sources.back()->storeState(); }
+
+void Tokenizer::restoreState() { sources.back()->restoreState(); }
+
+void Tokenizer::purgeState() { sources.back()->purgeState(); }
+
+void Tokenizer::removeAliasSources() {
+  // Top down, so that each expansion ends before the one it came from.
+  for (size_t i = sources.size(); i-- > 1;)
+    if (sources[i]->isAlias())
+      sources.erase(sources.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+void Tokenizer::end() {
+  removeAliasSources();
+  for (auto &source : sources)
+    if (source->isStream())
+      static_cast<StreamTokenSource *>(source.get())->end();
+}
+
+void Tokenizer::clearAliasTable() {
+  removeAliasSources();
+  aliases.clear();
+}

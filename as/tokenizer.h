@@ -1,0 +1,168 @@
+// tokenizer.h - the parser's one token stream: a stack of token sources (the
+// main file, its includes, alias expansions) and the alias table.
+#ifndef ZV_AS_TOKENIZER_H
+#define ZV_AS_TOKENIZER_H
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "filename.h"
+#include "lexer.h"
+#include "location.h"
+#include "token.h"
+#include "wordmap.h"
+
+// One name defined with .alias and its value.
+struct Alias {
+  Alias() = default;
+  Alias(const Alias &) = delete;
+  Alias &operator=(const Alias &) = delete;
+  ~Alias();
+
+  void clearTokens();
+
+  bool beingExpanded = false;
+  // A null start entry, then owned copies of the value's tokens (words are
+  // the interned ones and not owned).
+  std::vector<Token *> tokens;
+  // A value defined while the alias was being expanded; it replaces the
+  // tokens when that expansion ends.
+  std::vector<Token *> pending;
+  bool hasPending = false;
+  Location location;
+};
+
+class TokenSource {
+public:
+  explicit TokenSource(bool warnings) : warnings(warnings) {}
+  TokenSource(const TokenSource &) = delete;
+  TokenSource &operator=(const TokenSource &) = delete;
+  virtual ~TokenSource() = default;
+
+  virtual bool isStream() const { return false; }
+  virtual bool isAlias() const { return false; }
+  virtual Token *getToken() = 0;
+  virtual const Location &getTokenLocation() const = 0;
+  virtual bool isError() { return false; }
+  virtual void storeState() {}
+  virtual void restoreState() {}
+  virtual void purgeState() {}
+
+  const std::string &lastError() const { return error; }
+
+protected:
+  bool warnings;
+  std::string error;
+};
+
+// The bottom of the stack: no more input, forever.
+class NoneTokenSource : public TokenSource {
+public:
+  explicit NoneTokenSource(Token *none) : TokenSource(false), none(none) {}
+  Token *getToken() override { return none; }
+  const Location &getTokenLocation() const override { return location; }
+
+private:
+  Token *none;
+  Location location;
+};
+
+// One open source file.
+class StreamTokenSource : public TokenSource {
+public:
+  StreamTokenSource(WordMap *words, bool warnings);
+  ~StreamTokenSource() override;
+
+  bool openFile(const FileName &name);
+  bool isStream() const override { return true; }
+  Token *getToken() override { return lexer.scan(); }
+  const Location &getTokenLocation() const override {
+    return lexer.getTokenLocation();
+  }
+  bool isError() override;
+  void storeState() override { lexer.storeState(); }
+  void restoreState() override { lexer.restoreState(); }
+  void purgeState() override { lexer.purgeState(); }
+  void end() { lexer.getReader().end(); }
+
+private:
+  Lexer lexer;
+};
+
+// One alias expansion in progress.
+class AliasTokenSource : public TokenSource {
+public:
+  AliasTokenSource(Alias *alias, const Location &use, Token *none);
+  ~AliasTokenSource() override;
+
+  bool isAlias() const override { return true; }
+  Token *getToken() override;
+  // Every token of the expansion is announced at the alias use.
+  const Location &getTokenLocation() const override { return use; }
+  void storeState() override { saved.push_back(cursor); }
+  void restoreState() override;
+  void purgeState() override;
+
+  const Alias *getAlias() const { return alias; }
+
+private:
+  Alias *alias;
+  Location use;
+  Token *none;
+  size_t cursor = 1; // the start entry is never delivered
+  std::vector<size_t> saved;
+};
+
+class Tokenizer {
+public:
+  explicit Tokenizer(bool warnings);
+  ~Tokenizer();
+  Tokenizer(const Tokenizer &) = delete;
+  Tokenizer &operator=(const Tokenizer &) = delete;
+
+  // Pushes the file on top of the stack; false when it cannot be opened.
+  bool insertFile(const FileName &name);
+  // The next token with aliases expanded: the parser's way to read.
+  Token *nextToken();
+  // The next raw token, aliases not expanded.
+  Token *getToken();
+  // Reads the rest of an .alias statement after the word ".alias". Returns
+  // the line end with ok set, or the offending name token with ok cleared.
+  Token *defineAlias(bool *ok);
+  void insertAlias(Alias *alias);
+
+  Word *getWord(std::string_view name) { return words.getWord(name); }
+  WordMap &getWordMap() { return words; }
+
+  const Location &getTokenLocation() const;
+  void printTokenLocation(std::ostream &os) const;
+  const std::string &lastError() const { return error; }
+  // The display text of a token for messages; code 256 shows the reason the
+  // input ended.
+  std::string displayText(const Token *t) const;
+
+  void storeState();
+  void restoreState();
+  void purgeState();
+  // Stops reading every file (the .end directive).
+  void end();
+  void clearAliasTable();
+  void printWordTable() const { words.print(); }
+
+private:
+  void popSource();
+  void removeAliasSources();
+
+  bool warnings;
+  WordMap words;
+  Token none;
+  std::vector<std::unique_ptr<TokenSource>> sources;
+  std::unordered_map<Word *, std::unique_ptr<Alias>> aliases;
+  std::string error;
+};
+
+#endif
