@@ -1,23 +1,27 @@
 // wordmap.cpp - interning table: one Word object per name for the whole run.
 #include "wordmap.h"
 
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 Word *WordMap::getWord(std::string_view name) {
   auto it = words.find(name);
   if (it != words.end())
     return it->second.get();
-  std::string key(name);
-  auto word = std::make_unique<Word>(key);
+  auto word = std::make_unique<Word>(std::string(name));
   Word *result = word.get();
-  words.emplace(std::move(key), std::move(word));
+  words.emplace(std::string_view(result->getName()), std::move(word));
   return result;
 }
 
 Word *WordMap::putWord(const std::string &name, int code) {
-  auto &slot = words[name];
-  slot = std::make_unique<Word>(name, code);
-  return slot.get();
+  // The old key views the old word's name, so the entry is replaced whole.
+  words.erase(name);
+  auto word = std::make_unique<Word>(name, code);
+  Word *result = word.get();
+  words.emplace(std::string_view(result->getName()), std::move(word));
+  return result;
 }
 
 bool WordMap::exist(std::string_view name) const {
@@ -25,7 +29,14 @@ bool WordMap::exist(std::string_view name) const {
 }
 
 void WordMap::print() const {
+  std::vector<const Word *> sorted;
+  sorted.reserve(words.size());
   for (const auto &entry : words)
-    std::cerr << entry.first << " -> "
-              << static_cast<const void *>(entry.second.get()) << '\n';
+    sorted.push_back(entry.second.get());
+  std::sort(sorted.begin(), sorted.end(), [](const Word *a, const Word *b) {
+    return a->getName() < b->getName();
+  });
+  for (const Word *word : sorted)
+    std::cerr << word->getName() << " -> " << static_cast<const void *>(word)
+              << '\n';
 }

@@ -2,10 +2,10 @@
 #ifndef ZV_AS_WORDMAP_H
 #define ZV_AS_WORDMAP_H
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "token.h"
 
@@ -20,11 +20,14 @@ public:
   // A new word with the given code replaces any word of that name.
   Word *putWord(const std::string &name, int code);
   bool exist(std::string_view name) const;
-  // Lists every entry on the error stream (a debugging aid).
+  size_t size() const { return words.size(); }
+  // Lists every entry, sorted by name, on the error stream (a debugging
+  // aid).
   void print() const;
 
 private:
-  std::map<std::string, std::unique_ptr<Word>, std::less<>> words;
+  // Keys view the name inside their own Word, which never moves.
+  std::unordered_map<std::string_view, std::unique_ptr<Word>> words;
 };
 
 #endif
