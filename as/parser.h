@@ -152,8 +152,10 @@ private:
   bool isNotRegister(int i);
   void checkSbRef(uint32_t r, const Word *label);
   bool getVField();
+  bool evalVValue(Expression *expression);
   bool getF2AndVFields_syntaxV1();
   bool getF2AndVFields_syntaxV2();
+  bool getF2AndVFields(); // by the current syntax
   bool operation_exa();
   bool operation_set();
   bool operation_move();
