@@ -18,3 +18,5 @@ bool Parser::operation_arg2() { return false; }
 void Parser::operation_complete(unsigned, const Location &) {}
 void Parser::writeOutSlot(unsigned) {}
 void Parser::writeOutParagraph() {}
+bool Parser::evalVValue(Expression *) { return false; }
+bool Parser::getF2AndVFields() { return false; }
