@@ -169,7 +169,7 @@ private:
   // ---- parser_of_pseudo_operation.cpp ----
   // (directive handlers: eval + directive name; declare them here)
   void evalSectionDirective(const PseudoOperation *directive);
-  void evalSubsection();
+  void evalSubsection(const Location &location);
   void evalInitMemory(const InitMemoryPseudoOperation *directive);
   void evalAlign(const PseudoOperation *directive);
   void evalSkip(const PseudoOperation *directive);
@@ -188,6 +188,8 @@ private:
   void evalEquiv();
   void evalEqv();
   void evalSymbolValue(Symbol *symbol);
+  void evalAssignment(bool once, bool eachTime);
+  Symbol *getAssignedSymbol(bool &refused, bool byValue);
   void evalType();
   void evalSize();
   void evalTerminatedPseudoOperation(const TerminatedPseudoOperation *directive,

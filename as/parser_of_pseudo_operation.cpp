@@ -23,7 +23,12 @@ bool Parser::truncateToSignificantBytes(int64_t &, const Section *,
 }
 
 void Parser::evalSectionDirective(const PseudoOperation *) { move(TC_NEWLINE); }
-void Parser::evalSubsection() { move(TC_NEWLINE); }
+void Parser::evalSubsection(const Location &) { move(TC_NEWLINE); }
+void Parser::evalAssignment(bool, bool) { move(TC_NEWLINE); }
+Symbol *Parser::getAssignedSymbol(bool &refused, bool) {
+  refused = false;
+  return nullptr;
+}
 void Parser::evalInitMemory(const InitMemoryPseudoOperation *) {
   move(TC_NEWLINE);
 }
