@@ -2,58 +2,1133 @@
 // data, alignment, symbols, and the block, message and position directives.
 #include "parser.h"
 
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+#include "architecture.h"
+#include "expression.h"
+#include "expressioncalculator.h"
+#include "expressionnode.h"
+#include "float.h"
 #include "instruction.h"
+#include "sectab.h"
+#include "section.h"
+#include "subsection.h"
+#include "symbol.h"
+#include "symtab.h"
 #include "token.h"
+#include "tokenizer.h"
 
-void Parser::evalPseudoOperation(const PseudoOperation *, const Location &) {
-  move(TC_NEWLINE);
+namespace {
+
+constexpr uint8_t STB_LOCAL_ = 0;
+constexpr uint8_t STB_GLOBAL_ = 1;
+constexpr uint8_t STB_WEAK_ = 2;
+constexpr uint8_t STT_NOTYPE_ = 0;
+constexpr uint8_t STT_OBJECT_ = 1;
+constexpr uint8_t STT_SECTION_ = 3;
+constexpr uint32_t SHF_MERGE_ = 0x10;
+constexpr int64_t MAX_COUNT = 0xffffffffLL;
+
+using ExpressionPtr = std::unique_ptr<Expression>;
+
+// Where a directive may stand.
+enum class Placement { Anywhere, DataSection, OutsideParagraph, TextSection };
+
+Placement placementOf(int kind) {
+  switch (kind) {
+  case PO_ALIGN:
+  case PO_P2ALIGN:
+  case PO_FILL:
+  case PO_SKIP:
+  case PO_SLEB128:
+  case PO_ULEB128:
+  case IK_INIT_MEMORY:
+    return Placement::DataSection;
+  case PO_FILE:
+  case PO_INCLUDE:
+  case PO_SECTION:
+  case PO_SUBSECTION:
+  case PO_SYNTAX:
+    return Placement::OutsideParagraph;
+  case PO_LOC:
+    return Placement::TextSection;
+  default:
+    return Placement::Anywhere;
+  }
 }
 
-bool Parser::isAbsoluteExpression(Expression *, long long &value,
-                                  const std::string &) {
+std::string hex(uint64_t v) {
+  std::ostringstream os;
+  os << std::hex << v;
+  return os.str();
+}
+
+// Whether value survives being stored in size bytes: every bit above the
+// field is a copy of the sign.
+bool fitsField(int64_t value, unsigned size) {
+  if (size >= 8)
+    return true;
+  const uint64_t mask = (uint64_t(1) << (8 * size)) - 1;
+  const uint64_t above = uint64_t(value) & ~mask;
+  return value >= 0 ? above == 0 : above == ~mask;
+}
+
+uint64_t fieldMask(unsigned size) {
+  return size >= 8 ? ~uint64_t(0) : (uint64_t(1) << (8 * size)) - 1;
+}
+
+const Section *sectionOf(const ExpressionNode *node) {
+  if (!node || !node->isNumber())
+    return nullptr;
+  const Subsection *sub =
+      static_cast<const ExpressionNumberNode *>(node)->getSubsection();
+  return sub ? sub->getSection() : nullptr;
+}
+
+bool isAbsoluteNumber(const ExpressionNode *node) {
+  const Section *section = sectionOf(node);
+  return section && section->isAbs();
+}
+
+// The number a value's expression reduced to (a label's section offset).
+int64_t numberOf(const Value *value) {
+  if (!value || !value->getExpression())
+    return 0;
+  const ExpressionNode *root = value->getExpression()->getExpressionNode();
+  return root && root->isNumber() ? root->getValue() : 0;
+}
+
+// A comma or the line end where an operand is expected: the empty operand.
+bool atOperandEnd(int code) { return code == ',' || code == TC_NEWLINE; }
+
+bool isPowerOfTwo(uint64_t v) { return v != 0 && (v & (v - 1)) == 0; }
+
+// LEB128 as DWARF defines it; returns the length (at most 10).
+unsigned encodeLeb128(int64_t value, bool isSigned, uint8_t out[10]) {
+  unsigned n = 0;
+  if (isSigned) {
+    for (;;) {
+      uint8_t byte = value & 0x7f;
+      value >>= 7; // arithmetic: the sign is kept
+      const bool done =
+          (value == 0 && !(byte & 0x40)) || (value == -1 && (byte & 0x40));
+      out[n++] = done ? byte : uint8_t(byte | 0x80);
+      if (done)
+        return n;
+    }
+  }
+  uint64_t u = uint64_t(value);
+  do {
+    uint8_t byte = u & 0x7f;
+    u >>= 7;
+    out[n++] = u ? uint8_t(byte | 0x80) : byte;
+  } while (u);
+  return n;
+}
+
+// Appends count copies of pattern. Large runs go through one chunk of
+// repeated copies, so 100 MB cost a few thousand bulk writes.
+void writeRepeated(DataSubsection *data, const uint8_t *pattern, size_t size,
+                   uint64_t count) {
+  if (size == 0 || count == 0)
+    return;
+  const size_t perChunk = std::max<size_t>(1, 65536 / size);
+  std::vector<char> chunk(size * size_t(std::min<uint64_t>(count, perChunk)));
+  for (size_t i = 0; i < chunk.size(); i += size)
+    std::memcpy(chunk.data() + i, pattern, size);
+  const uint64_t chunkCopies = chunk.size() / size;
+  while (count) {
+    const uint64_t copies = std::min(count, chunkCopies);
+    data->addData(chunk.data(), size_t(copies * size));
+    count -= copies;
+  }
+}
+
+// Stores the low size bytes of value in the section's byte order.
+void writeInteger(DataSubsection *data, int64_t value, unsigned size) {
+  switch (size) {
+  case 1:
+    data->addData(int8_t(value));
+    break;
+  case 2:
+    data->addData(int16_t(value));
+    break;
+  case 4:
+    data->addData(int32_t(value));
+    break;
+  default:
+    data->addData(int64_t(value));
+    break;
+  }
+}
+
+uint8_t relocationTypeFor(unsigned size) {
+  switch (size) {
+  case 1:
+    return 1; // R_ZORVEL_8
+  case 2:
+    return 2; // R_ZORVEL_16
+  case 4:
+    return 3; // R_ZORVEL_32
+  default:
+    return 4; // R_ZORVEL_64
+  }
+}
+
+} // namespace
+
+// Checks where the directive stands, then hands it to its handler.
+void Parser::evalPseudoOperation(const PseudoOperation *directive,
+                                 const Location &location) {
+  const int kind = directive->getKind();
+  const char *reason = nullptr;
+  switch (placementOf(kind)) {
+  case Placement::DataSection:
+    if (!currentSubsection)
+      reason = "can't be placed in undefined section";
+    else if (currentSubsection->getSection()->isText())
+      reason = "can't be placed in '.text' section";
+    break;
+  case Placement::OutsideParagraph:
+    if (paragraphOpen)
+      reason = "can't be placed inside the paragraph";
+    break;
+  case Placement::TextSection:
+    if (!currentSubsection || !currentSubsection->getSection()->isText())
+      reason = "must be placed in '.text' section";
+    break;
+  case Placement::Anywhere:
+    break;
+  }
+  if (reason) {
+    error(location,
+          "pseudo operation '" + directive->getName() + "' " + reason);
+    move(TC_NEWLINE);
+    return;
+  }
+
+  switch (kind) {
+  case PO_SECTION:
+    return evalSectionDirective(directive);
+  case PO_SUBSECTION:
+    return evalSubsection(location);
+  case IK_INIT_MEMORY:
+    return evalInitMemory(
+        static_cast<const InitMemoryPseudoOperation *>(directive));
+  case PO_ALIGN:
+  case PO_P2ALIGN:
+    return evalAlign(directive);
+  case PO_SKIP:
+    return evalSkip(directive);
+  case PO_FILL:
+    return evalFill();
+  case PO_SLEB128:
+    return evalLeb128(true);
+  case PO_ULEB128:
+    return evalLeb128(false);
+  case PO_GLOBAL:
+    return evalGlobal();
+  case PO_LOCAL:
+    return evalLocal();
+  case PO_WEAK:
+    return evalWeak();
+  case PO_COMM:
+    return evalComm();
+  case PO_LCOMM:
+    return evalLcomm();
+  case PO_SET:
+    return evalSet();
+  case PO_EQUIV:
+    return evalEquiv();
+  case PO_EQV:
+    return evalEqv();
+  case PO_TYPE:
+    return evalType();
+  case PO_SIZE:
+    return evalSize();
+  case IK_TERMINATED:
+    return evalTerminatedPseudoOperation(
+        static_cast<const TerminatedPseudoOperation *>(directive), location);
+  case IK_TERMINATING:
+    return evalTerminatingPseudoOperation(
+        static_cast<const TerminatingPseudoOperation *>(directive), location);
+  case PO_ELSE:
+  case PO_ELSEIF:
+    return evalElse(directive);
+  case PO_INCLUDE:
+    return evalInclude();
+  case PO_ERR:
+    return evalErr();
+  case PO_ERROR:
+    return evalError();
+  case PO_WARNING:
+    return evalWarning();
+  case PO_FAIL:
+    return evalFail();
+  case PO_PRINT:
+    return evalPrint();
+  case PO_END:
+    return evalEnd();
+  case PO_SYNTAX:
+    return evalSyntax();
+  case PO_FILE:
+    return evalFile();
+  case PO_LOC:
+    return evalLoc();
+  default:
+    return; // a directive without a handler is ignored
+  }
+}
+
+bool Parser::isAbsoluteExpression(Expression *expression, long long &value,
+                                  const std::string &message) {
   value = 0;
+  calculator->calculate(expression);
+  if (expression->isCalculationWarning())
+    printCalculationWarning(expression);
+  const ExpressionNode *root = expression->getExpressionNode();
+  if (!expression->isCalculationError() && isAbsoluteNumber(root)) {
+    if (static_cast<const ExpressionNumberNode *>(root)->isFloat()) {
+      warning(expression->getLocation(),
+              "expected absolute expression, got float value; integer 0 "
+              "assumed");
+      return false;
+    }
+    value = root->getValue();
+    return true;
+  }
+  error(expression->getLocation(), message);
   return false;
 }
 
-int64_t Parser::adjustValue(Expression *, unsigned) { return 0; }
-
-bool Parser::truncateToSignificantBytes(int64_t &, const Section *,
-                                        unsigned) const {
-  return false;
+int64_t Parser::adjustValue(Expression *expression, unsigned size) {
+  const int64_t value = getExpressionValue(expression);
+  if (fitsField(value, size))
+    return value;
+  if (isAbsoluteNumber(expression->getExpressionNode())) {
+    const int64_t cut = int64_t(uint64_t(value) & fieldMask(size));
+    warning(expression->getLocation(), "value 0x" + hex(uint64_t(value)) +
+                                           " truncated to 0x" +
+                                           hex(uint64_t(cut)));
+    return cut;
+  }
+  error(expression->getLocation(), "value of " + std::to_string(value) +
+                                       " too large for field of " +
+                                       std::to_string(size) + " bytes");
+  return value;
 }
 
-void Parser::evalSectionDirective(const PseudoOperation *) { move(TC_NEWLINE); }
-void Parser::evalSubsection(const Location &) { move(TC_NEWLINE); }
-void Parser::evalAssignment(bool, bool) { move(TC_NEWLINE); }
-Symbol *Parser::getAssignedSymbol(bool &refused, bool) {
-  refused = false;
-  return nullptr;
+bool Parser::truncateToSignificantBytes(int64_t &value, const Section *section,
+                                        unsigned size) const {
+  if (fitsField(value, size))
+    return true;
+  if (!section || !section->isAbs())
+    return false;
+  value = int64_t(uint64_t(value) & fieldMask(size));
+  return true;
 }
-void Parser::evalInitMemory(const InitMemoryPseudoOperation *) {
-  move(TC_NEWLINE);
+
+// .text [number] | .data [number] | .bss [number]
+// .section name [, "flags" [, @type [, entsize]]]
+void Parser::evalSectionDirective(const PseudoOperation *directive) {
+  if (directive->getWord() != tokenizer->getWord(".section")) {
+    long long number = 0;
+    if (!isLineEnd()) {
+      ExpressionPtr e(parseExpression());
+      if (!e) {
+        move(TC_NEWLINE);
+        number = 0;
+      } else if (isAbsoluteExpression(e.get(), number)) {
+        isNewLine();
+      } else {
+        number = 0;
+        move(TC_NEWLINE);
+      }
+    }
+    Section *section = sectab->findSectionByName(directive->getWord());
+    if (section)
+      currentSubsection = sectab->getSubsection(section, number);
+    return;
+  }
+
+  if (tokenCode() != TC_WORD) {
+    errorAtToken("expected section name; got '" + unrecognizedToken(token) +
+                 "'");
+    move(TC_NEWLINE);
+    return;
+  }
+  const Word *name = static_cast<const Word *>(token);
+  const Location nameLocation = getTokenLocation();
+  uint32_t type = 0, flags = 0, entsize = 0;
+  move();
+  if (tokenCode() == ',') {
+    move();
+    if (token->isString()) {
+      for (char c : static_cast<const String *>(token)->getText()) {
+        switch (c) {
+        case 'a':
+          flags |= 0x2;
+          break;
+        case 'w':
+          flags |= 0x1;
+          break;
+        case 'x':
+          flags |= 0x4;
+          break;
+        case 'M':
+          flags |= 0x10;
+          break;
+        case 'S':
+          flags |= 0x20;
+          break;
+        default:
+          errorAtToken(std::string(" bad .section flag '") + c +
+                       "': want a,w,x,M,S in string");
+          break;
+        }
+      }
+      move();
+    } else {
+      errorAtToken("first unrecognized token is '" + unrecognizedToken(token) +
+                   "'");
+      moven(',');
+    }
+    if (tokenCode() == ',') {
+      move();
+      if (tokenCode() == '@') {
+        move();
+        if (token->isWord() &&
+            architecture->isSectionTypeFound(static_cast<Word *>(token))) {
+          type = architecture->getSectionTypeCode(static_cast<Word *>(token));
+          move();
+        } else {
+          errorAtToken("unrecognized section type");
+          if (token->isWord())
+            move();
+        }
+      } else {
+        errorAtToken("first unrecognized token is '" +
+                     unrecognizedToken(token) + "'");
+        moven(',');
+      }
+    }
+    if (flags & SHF_MERGE_) {
+      if (tokenCode() != ',') {
+        errorAtToken("entity size for SHF_MERGE not specified");
+      } else {
+        move();
+        ExpressionPtr e(parseExpression());
+        long long value = 0;
+        if (!e) {
+          moven(TC_NEWLINE);
+        } else if (isAbsoluteExpression(e.get(), value)) {
+          if (value < 0)
+            error(e->getLocation(), "invalid merge entity size");
+          else
+            entsize = uint32_t(value);
+        }
+      }
+    }
+  }
+  if (!isLineEnd())
+    isNewLine();
+  // The section is made even after an error, so that the statements after
+  // it land where the source meant them.
+  Section *section = addSection(nameLocation, name, type, flags, entsize, 2);
+  if (section)
+    currentSubsection = sectab->getSubsection(section, 0);
 }
-void Parser::evalAlign(const PseudoOperation *) { move(TC_NEWLINE); }
-void Parser::evalSkip(const PseudoOperation *) { move(TC_NEWLINE); }
-void Parser::evalFill() { move(TC_NEWLINE); }
-void Parser::evalLeb128(bool) { move(TC_NEWLINE); }
-void Parser::setSymbolBind(uint8_t) {}
-void Parser::evalBindValue(uint8_t) { move(TC_NEWLINE); }
-void Parser::evalGlobal() { move(TC_NEWLINE); }
-void Parser::evalLocal() { move(TC_NEWLINE); }
-void Parser::evalWeak() { move(TC_NEWLINE); }
-void Parser::evalComm() { move(TC_NEWLINE); }
-void Parser::evalLcomm() { move(TC_NEWLINE); }
+
+// .subsection number
+void Parser::evalSubsection(const Location &location) {
+  long long number = 0;
+  ExpressionPtr e(parseExpression());
+  if (!e) {
+    move(TC_NEWLINE);
+  } else if (!isAbsoluteExpression(e.get(), number)) {
+    number = 0;
+    move(TC_NEWLINE);
+  } else {
+    isNewLine();
+  }
+  if (!currentSubsection) {
+    error(location, "current section not specified");
+    return;
+  }
+  currentSubsection =
+      sectab->getSubsection(currentSubsection->getSection(), number);
+}
+
+// .byte|.short|.long|.quad expr, ...   .float|.single|.double number, ...
+// .ascii|.asciz|.string|.string8|.string16|.string32|.string64 "text", ...
+void Parser::evalInitMemory(const InitMemoryPseudoOperation *directive) {
+  const unsigned unit = directive->getUnitSize();
+  const uint32_t kind = directive->getDataKind();
+  DataSubsection *data =
+      pass == 2 ? currentSubsection->asData() : nullptr; // null: count only
+  for (;;) {
+    if (kind == DK_INTEGER) {
+      ExpressionPtr e(parseExpression());
+      if (!e) {
+        moven(',');
+        if (data) // keep the buffer in step with the counter
+          writeInteger(data, 0, unit);
+      } else if (data) {
+        calculator->calculate(e.get());
+        if (e->isCalculationWarning())
+          printCalculationWarning(e.get());
+        if (e->isCalculationError()) {
+          printCalculationError(e.get());
+          writeInteger(data, 0, unit);
+        } else {
+          writeInteger(data, adjustValue(e.get(), unit), unit);
+          addRelocationEntry(currentSubsection->getSection(),
+                             currentSubsection->getRealDot(), e.get(),
+                             relocationTypeFor(unit));
+        }
+      }
+      currentSubsection->moveDot(unit);
+    } else if (kind == DK_FLOAT || kind == DK_DOUBLE) {
+      int64_t bits = 0;
+      if (!atOperandEnd(tokenCode())) {
+        if (isNotNumber()) {
+          move(TC_NEWLINE);
+          return;
+        }
+        const Number *number = static_cast<const Number *>(token);
+        if (kind == DK_DOUBLE) {
+          bits = number->isFloat()
+                     ? number->getValue()
+                     : Float::intToDoubleRepresentation(number->getValue());
+        } else if (!number->isFloat()) {
+          bits = Float::intToFloatRepresentation(number->getValue());
+        } else {
+          bool overflow = false;
+          bits = Float::doubleRepresentationToFloatRepresentation(
+              number->getValue(), &overflow);
+          if (overflow) {
+            std::ostringstream text;
+            text << Float::getDoubleFromDoubleRepresentation(number->getValue())
+                 << " is out of range; assumed "
+                 << Float::getFloatFromFloatRepresentation(int32_t(bits));
+            warningAtToken(text.str());
+          }
+        }
+        move();
+      }
+      if (data)
+        writeInteger(data, bits, unit);
+      currentSubsection->moveDot(unit);
+    } else {
+      std::string text;
+      if (!atOperandEnd(tokenCode())) {
+        if (isNotString()) {
+          move(TC_NEWLINE);
+          return;
+        }
+        text = static_cast<const String *>(token)->getText();
+        move();
+      }
+      if (kind == DK_STRINGZ)
+        text.push_back('\0');
+      if (data)
+        data->addData(text, unit);
+      currentSubsection->moveDot(uint32_t(text.size() * unit));
+    }
+    if (tokenCode() != ',')
+      break;
+    move();
+  }
+  if (!isLineEnd())
+    isNewLine();
+}
+
+// .align alignment [, fill [, max-skip]]   .p2align power [, fill [, ...]]
+void Parser::evalAlign(const PseudoOperation *directive) {
+  bool ok = true;
+  long long value = 0;
+  uint32_t alignment = 0;
+  ExpressionPtr e(parseExpression());
+  if (!e) {
+    move(TC_NEWLINE);
+    return;
+  }
+  if (!isAbsoluteExpression(e.get(), value)) {
+    ok = false;
+    moven(',');
+  } else if (value < 0) {
+    error(e->getLocation(), "alignment negative");
+    ok = false;
+  } else if (directive->getKind() == PO_P2ALIGN) {
+    if (value > 31) {
+      warning(e->getLocation(), "alignment too large: 31 assumed");
+      value = 31;
+    }
+    alignment = value ? uint32_t(1) << value : 0;
+  } else if (value != 0 && !isPowerOfTwo(uint64_t(value))) {
+    error(e->getLocation(), "alignment not a power of 2");
+    ok = false;
+    moven(',');
+  } else if (value > (1LL << 31)) {
+    // No section can be aligned beyond what a 32-bit field holds.
+    warning(e->getLocation(), "alignment too large: 2147483648 assumed");
+    alignment = uint32_t(1) << 31;
+  } else {
+    alignment = uint32_t(value);
+  }
+
+  long long fill = 0, maxSkip = 0;
+  if (tokenCode() == ',') {
+    move();
+    ExpressionPtr f(parseExpression());
+    if (!f) {
+      move(TC_NEWLINE);
+      return;
+    }
+    if (!isAbsoluteExpression(f.get(), fill)) {
+      ok = false;
+      moven(',');
+    }
+    if (tokenCode() == ',') {
+      move();
+      ExpressionPtr m(parseExpression());
+      if (!m) {
+        move(TC_NEWLINE);
+        return;
+      }
+      if (!isAbsoluteExpression(m.get(), maxSkip)) {
+        ok = false;
+        move(TC_NEWLINE);
+      }
+    }
+  }
+  if (!isLineEnd() && !isNewLine())
+    return;
+  if (!ok)
+    return;
+  int64_t skip = maxSkip;
+  truncateToSignificantBytes(skip, absoluteSubsection->getSection(), 4);
+  if (pass == 1)
+    currentSubsection->addAlignmentBlock(alignment, uint32_t(fill & 0xff),
+                                         uint32_t(skip));
+  else
+    currentSubsection->fillAlignmentBlock(alignment, uint32_t(fill & 0xff),
+                                          uint32_t(skip));
+}
+
+// .skip size [, fill]   .space size [, fill]
+void Parser::evalSkip(const PseudoOperation *directive) {
+  const std::string &name = directive->getName();
+  const std::string message = name + " specifies non-absolute value";
+  long long value = 0;
+  ExpressionPtr e(parseExpression());
+  if (!e || !isAbsoluteExpression(e.get(), value, message)) {
+    move(TC_NEWLINE);
+    return;
+  }
+  uint32_t size = 0;
+  if (value < 0) {
+    warning(e->getLocation(), name + " repeat count (" + std::to_string(value) +
+                                  ") is negative, ignored");
+  } else if (value > MAX_COUNT) {
+    // Taking the count modulo 2^32 would place a plainly wrong amount.
+    error(e->getLocation(),
+          name + " repeat count (" + std::to_string(value) + ") is too large");
+    move(TC_NEWLINE);
+    return;
+  } else {
+    size = uint32_t(value);
+  }
+  currentSubsection->moveDot(size);
+
+  long long fill = 0;
+  bool lineDone = false;
+  if (tokenCode() == ',') {
+    move();
+    ExpressionPtr f(parseExpression());
+    if (!f) {
+      move(TC_NEWLINE);
+      lineDone = true;
+    } else if (pass == 2 && !isAbsoluteExpression(f.get(), fill, message)) {
+      fill = 0;
+      move(TC_NEWLINE);
+      lineDone = true;
+    }
+  }
+  if (!lineDone && !isLineEnd())
+    isNewLine();
+  if (pass == 2)
+    if (DataSubsection *data = currentSubsection->asData()) {
+      const uint8_t byte = uint8_t(fill);
+      writeRepeated(data, &byte, 1, size);
+    }
+}
+
+// .fill repeat [, size [, value]]
+void Parser::evalFill() {
+  long long repeat = 0, size = 1, value = 0;
+  ExpressionPtr e(parseExpression());
+  if (!e || !isAbsoluteExpression(e.get(), repeat)) {
+    move(TC_NEWLINE);
+    return;
+  }
+  if (repeat < 0) {
+    warning(e->getLocation(), "repeat negative; .fill ignored");
+    repeat = 0;
+  }
+  if (tokenCode() == ',') {
+    move();
+    ExpressionPtr s(parseExpression());
+    if (!s || !isAbsoluteExpression(s.get(), size)) {
+      move(TC_NEWLINE);
+      return;
+    }
+    if (size < 0) {
+      warning(s->getLocation(), "size negative; .fill ignored");
+      size = 0;
+    } else if (size > 8) {
+      warning(s->getLocation(), ".fill size clamped to 8");
+      size = 8;
+    }
+    if (tokenCode() == ',') {
+      move();
+      ExpressionPtr v(parseExpression());
+      if (!v || !isAbsoluteExpression(v.get(), value)) {
+        move(TC_NEWLINE);
+        return;
+      }
+    }
+  }
+  if (!isLineEnd() && !isNewLine())
+    return;
+  // A product wrapped to 32 bits would place fewer bytes than were asked
+  // for; refuse it instead.
+  if (size != 0 && repeat > MAX_COUNT / size) {
+    error(e->getLocation(), ".fill repeat count (" + std::to_string(repeat) +
+                                ") times size (" + std::to_string(size) +
+                                ") is too large");
+    return;
+  }
+  const uint32_t total = uint32_t(repeat * size);
+  if (pass == 2)
+    if (DataSubsection *data = currentSubsection->asData()) {
+      uint8_t pattern[8];
+      const bool lsbFirst =
+          currentSubsection->getSection()->getDataEncoding() == 1;
+      for (long long i = 0; i < size; ++i) {
+        const unsigned shift = unsigned(lsbFirst ? i : size - 1 - i) * 8;
+        pattern[i] = uint8_t(uint64_t(value) >> shift);
+      }
+      writeRepeated(data, pattern, size_t(size), uint64_t(repeat));
+    }
+  currentSubsection->moveDot(total);
+}
+
+// .sleb128 expr, ...   .uleb128 expr, ...
+void Parser::evalLeb128(bool isSigned) {
+  DataSubsection *data = pass == 2 ? currentSubsection->asData() : nullptr;
+  for (;;) {
+    ExpressionPtr e(parseExpression());
+    long long value = 0;
+    if (!e) {
+      moven(',');
+    } else if (isAbsoluteExpression(e.get(), value)) {
+      uint8_t bytes[10];
+      const unsigned n = encodeLeb128(value, isSigned, bytes);
+      if (data)
+        data->addData(reinterpret_cast<const char *>(bytes), size_t(n));
+      currentSubsection->moveDot(n);
+    }
+    if (tokenCode() == ',')
+      move();
+    else if (isLineEnd())
+      break;
+    else if (!e)
+      move(); // moven stopped elsewhere; never loop on one token
+  }
+}
+
+// The binding of the symbol named by the current token.
+void Parser::setSymbolBind(uint8_t binding) {
+  const Word *name = static_cast<const Word *>(token);
+  Symbol *symbol = symtab->getSymbol(name);
+  if (symbol->getType() == STT_SECTION_)
+    return;
+  const Value *value = symbol->getValue();
+  const Section *section = value ? value->getSection() : nullptr;
+  if (section && section->isCommon()) {
+    if (binding == STB_WEAK_)
+      errorAtToken("symbol '" + name->getName() +
+                   "' can not be both weak and common");
+    else if (binding == STB_LOCAL_)
+      warningAtToken("symbol '" + name->getName() +
+                     "' can not be both local and common; ignore");
+    return;
+  }
+  symbol->setBind(binding);
+}
+
+// .global name, ...   .local name, ...   .weak name, ...
+void Parser::evalBindValue(uint8_t binding) {
+  if (pass == 2) {
+    move(TC_NEWLINE);
+    return;
+  }
+  for (;;) {
+    if (isNotSymbol()) {
+      moven(',');
+    } else {
+      setSymbolBind(binding);
+      move();
+    }
+    if (tokenCode() != ',')
+      break;
+    move();
+  }
+  if (!isLineEnd())
+    isNewLine();
+}
+
+void Parser::evalGlobal() { evalBindValue(STB_GLOBAL_); }
+void Parser::evalLocal() { evalBindValue(STB_LOCAL_); }
+void Parser::evalWeak() { evalBindValue(STB_WEAK_); }
+
+// .comm name, size [, alignment]
+void Parser::evalComm() {
+  if (isNotSymbol()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  const Word *name = static_cast<const Word *>(token);
+  const Location nameLocation = getTokenLocation();
+  Symbol *symbol = symtab->getSymbol(name);
+
+  if (pass == 2) {
+    move(TC_NEWLINE);
+    setNextSymbolValue(symbol);
+    const Value *value = symbol->getValue();
+    const Section *section = value ? value->getSection() : nullptr;
+    if (section && !section->isCommon()) { // a local common
+      Subsection *saved = switchToBssSubsection();
+      currentSubsection->moveDot(uint32_t(numberOf(value)) + symbol->getSize() -
+                                 currentSubsection->getRealDot());
+      currentSubsection = saved;
+    }
+    return;
+  }
+
+  move();
+  if (isNotComma()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  uint32_t size = 0;
+  if (!getAllocSize(size))
+    return;
+
+  bool repeated = false;
+  if (symbol->isDefined()) {
+    const Value *value = symbol->getValue();
+    const Section *section = value ? value->getSection() : nullptr;
+    if (section && section->isCommon()) {
+      repeated = true;
+      if (size != symbol->getSize())
+        warning(nameLocation, "size of '" + name->getName() + "' is already " +
+                                  std::to_string(symbol->getSize()) +
+                                  "; not changing to " + std::to_string(size));
+    } else {
+      error(nameLocation,
+            "symbol '" + name->getName() + "' is already defined");
+    }
+  }
+
+  long long alignment = 0;
+  if (tokenCode() == ',') {
+    move();
+    ExpressionPtr e(parseExpression());
+    if (!e || !isAbsoluteExpression(e.get(), alignment)) {
+      move(TC_NEWLINE);
+      return;
+    }
+    if (alignment < 0) {
+      warning(e->getLocation(), "alignment negative; 0 assumed");
+      alignment = 0;
+    }
+    int64_t cut = alignment;
+    truncateToSignificantBytes(cut, absoluteSubsection->getSection(), 4);
+    alignment = cut;
+    if (alignment != 0 && !isPowerOfTwo(uint64_t(alignment))) {
+      error(e->getLocation(), "alignment not a power of 2");
+      move(TC_NEWLINE);
+      return;
+    }
+  }
+
+  if (!symbol->isDefined()) {
+    symbol->setSize(size);
+    if (symbol->getType() == STT_NOTYPE_)
+      symbol->setType(STT_OBJECT_);
+    if (symbol->isBindAlreadySet() && symbol->getBind() != STB_GLOBAL_) {
+      Subsection *saved = switchToBssSubsection();
+      currentSubsection->addAlignmentBlock(uint32_t(alignment), 0, 0);
+      setLabelValue(symbol, nameLocation);
+      currentSubsection->moveDot(size);
+      currentSubsection = saved;
+    } else {
+      symbol->setDefined(true);
+      symbol->setBind(STB_GLOBAL_);
+      symbol->setValue(
+          new Expression(nameLocation, new ExpressionNumberNode(
+                                           alignment, false, commonSubsection)),
+          true);
+    }
+  } else if (repeated) {
+    // A repeated declaration may not weaken an alignment asked for before.
+    const long long previous = numberOf(symbol->getValue());
+    symbol->setValue(
+        new Expression(nameLocation,
+                       new ExpressionNumberNode(std::max(previous, alignment),
+                                                false, commonSubsection)),
+        true);
+  }
+  if (!isLineEnd())
+    isNewLine();
+}
+
+// .lcomm name, size
+void Parser::evalLcomm() {
+  if (isNotSymbol()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  const Word *name = static_cast<const Word *>(token);
+  const Location nameLocation = getTokenLocation();
+  Symbol *symbol = symtab->getSymbol(name);
+
+  if (pass == 2) {
+    move(TC_NEWLINE);
+    setNextSymbolValue(symbol);
+    Subsection *saved = switchToBssSubsection();
+    currentSubsection->moveDot(uint32_t(numberOf(symbol->getValue())) +
+                               symbol->getSize() -
+                               currentSubsection->getRealDot());
+    currentSubsection = saved;
+    return;
+  }
+
+  move();
+  const bool defined = symbol->isDefined();
+  if (defined)
+    error(nameLocation, "symbol '" + name->getName() + "' is already defined");
+  if (isNotComma()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  uint32_t size = 0;
+  if (!getAllocSize(size))
+    return;
+  if (!defined) {
+    symbol->setSize(size);
+    if (symbol->getType() == STT_NOTYPE_)
+      symbol->setType(STT_OBJECT_);
+    Subsection *saved = switchToBssSubsection();
+    currentSubsection->addAlignmentBlock(8, 0, 0);
+    setLabelValue(symbol, nameLocation);
+    currentSubsection->moveDot(size);
+    currentSubsection = saved;
+  }
+  if (!isLineEnd())
+    isNewLine();
+}
+
+// The size operand of .comm and .lcomm; the current token is the comma.
 bool Parser::getAllocSize(uint32_t &size) {
   size = 0;
-  return false;
+  move();
+  long long value = 0;
+  ExpressionPtr e(parseExpression());
+  if (!e || !isAbsoluteExpression(e.get(), value)) {
+    move(TC_NEWLINE);
+    return false;
+  }
+  // Beyond 32 bits the size would silently wrap; refuse it like a negative.
+  if (value < 0 || value > MAX_COUNT) {
+    error(e->getLocation(),
+          "size (" + std::to_string(value) + ") out of range");
+    move(TC_NEWLINE);
+    return false;
+  }
+  size = uint32_t(value);
+  return true;
 }
-Subsection *Parser::switchToBssSubsection() { return currentSubsection; }
-void Parser::evalSet() { move(TC_NEWLINE); }
-void Parser::evalEquiv() { move(TC_NEWLINE); }
-void Parser::evalEqv() { move(TC_NEWLINE); }
-void Parser::evalSymbolValue(Symbol *) { move(TC_NEWLINE); }
-void Parser::evalType() { move(TC_NEWLINE); }
-void Parser::evalSize() { move(TC_NEWLINE); }
+
+Subsection *Parser::switchToBssSubsection() {
+  Subsection *saved = currentSubsection;
+  if (!currentSubsection || !currentSubsection->getSection()->isBss()) {
+    Section *bss = sectab->findSectionByName(tokenizer->getWord(".bss"));
+    currentSubsection = sectab->getSubsection(bss, 0);
+  }
+  return saved;
+}
+
+// Reads "name ," of .set and its kin. Pass 1 reports a symbol that may not
+// be given a value (refused) and returns null after a syntax error.
+Symbol *Parser::getAssignedSymbol(bool &refused, bool byValue) {
+  refused = false;
+  if (isNotSymbol()) {
+    move(TC_NEWLINE);
+    return nullptr;
+  }
+  const Word *name = static_cast<const Word *>(token);
+  Symbol *symbol = symtab->getSymbol(name);
+  if (pass == 1) {
+    refused = byValue ? symbol->isValueDefined() : symbol->isDefined();
+    if (refused)
+      errorAtToken("symbol '" + name->getName() + "' is already defined");
+  }
+  move();
+  return symbol;
+}
+
+// .equ name, expression   .set name, expression
+void Parser::evalSet() { evalAssignment(false, false); }
+// .equiv name, expression
+void Parser::evalEquiv() { evalAssignment(true, false); }
+// .eqv name, expression
+void Parser::evalEqv() { evalAssignment(true, true); }
+
+void Parser::evalAssignment(bool once, bool eachTime) {
+  bool refused = false;
+  Symbol *symbol = getAssignedSymbol(refused, once);
+  if (!symbol)
+    return;
+  if (pass == 2)
+    return evalSymbolValue(symbol);
+  if (isNotComma()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  move();
+  ExpressionPtr e(parseExpression());
+  if (!e) {
+    move(TC_NEWLINE);
+    return;
+  }
+  if (!refused) {
+    if (eachTime)
+      symbol->setEachTimeCalculatedExpression(new Expression(e.get()));
+    if (once)
+      symbol->setDefined(true);
+    symbol->setValue(e.release(), true);
+  }
+  if (!isLineEnd())
+    isNewLine();
+}
+
+void Parser::evalSymbolValue(Symbol *symbol) {
+  move(TC_NEWLINE);
+  symbol->nextValue();
+  Value *value = symbol->getValue();
+  Expression *e = value ? value->getExpression() : nullptr;
+  if (!e)
+    return;
+  value->setInEvaluation(true);
+  calculator->calculate(e);
+  value->setInEvaluation(false);
+  if (e->isCalculationWarning())
+    printCalculationWarning(e);
+  if (e->isCalculationError()) {
+    printCalculationError(e);
+    return;
+  }
+  const ExpressionNode *root = e->getExpressionNode();
+  if (!root || !root->isSymbol())
+    return;
+  const auto *node = static_cast<const ExpressionSymbolNode *>(root);
+  const Value *target = node->getSymbolValue();
+  const Section *section = target ? target->getSection() : nullptr;
+  const std::string targetName = node->getSymbol()->getStrName();
+  if (!section)
+    error(e->getLocation(), "undefined symbol '" + targetName +
+                                "' in operation setting '" +
+                                symbol->getStrName() + "'");
+  else if (section->isCommon())
+    error(e->getLocation(), "'" + symbol->getStrName() +
+                                "' can't be equated to common symbol '" +
+                                targetName + "'");
+}
+
+// .type name, STT_NOTYPE|STT_OBJECT|STT_FUNC|STT_COMMON
+void Parser::evalType() {
+  if (pass == 2) {
+    move(TC_NEWLINE);
+    return;
+  }
+  if (isNotSymbol()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  Symbol *symbol = symtab->getSymbol(static_cast<const Word *>(token));
+  move();
+  if (isNotComma()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  move();
+  if (!token->isWord() ||
+      !architecture->isSymbolTypeFound(static_cast<Word *>(token))) {
+    errorAtToken("unrecognized symbol type '" + unrecognizedToken(token) + "'");
+    move(TC_NEWLINE);
+    return;
+  }
+  symbol->setType(architecture->getSymbolTypeCode(static_cast<Word *>(token)));
+  move();
+  if (!isLineEnd())
+    isNewLine();
+}
+
+// .size name, expression
+void Parser::evalSize() {
+  if (isNotSymbol()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  Symbol *symbol = symtab->getSymbol(static_cast<const Word *>(token));
+  move();
+  if (isNotComma()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  move();
+  ExpressionPtr e(parseExpression());
+  if (!e) {
+    move(TC_NEWLINE);
+    return;
+  }
+  if (pass == 2) {
+    long long value = 0;
+    if (!isAbsoluteExpression(e.get(), value,
+                              ".size expression too complicated to fix up")) {
+      move(TC_NEWLINE);
+      return;
+    }
+    if (value < 0) {
+      warning(e->getLocation(), "size is negative, ignored");
+      symbol->setSize(0);
+    } else if (value > MAX_COUNT) {
+      error(e->getLocation(),
+            "size (" + std::to_string(value) + ") out of range");
+    } else {
+      symbol->setSize(uint32_t(value));
+    }
+  }
+  if (!isLineEnd())
+    isNewLine();
+}
 
 // ---- conditional, repetition, include, message and position directives ----
 
@@ -84,7 +1159,38 @@ void Parser::evalError() { move(TC_NEWLINE); }
 void Parser::evalWarning() { move(TC_NEWLINE); }
 void Parser::evalFail() { move(TC_NEWLINE); }
 void Parser::evalPrint() { move(TC_NEWLINE); }
-void Parser::evalEnd() { move(TC_NEWLINE); }
-void Parser::evalSyntax() { move(TC_NEWLINE); }
+
+// .end
+void Parser::evalEnd() {
+  if (!isLineEnd())
+    isNewLine();
+  tokenizer->end();
+}
+
+// .syntax V1|V2
+void Parser::evalSyntax() {
+  uint16_t version = 0;
+  if (token->isWord()) {
+    const Word *word = static_cast<const Word *>(token);
+    if (word == tokenizer->getWord("V1"))
+      version = 1;
+    else if (word == tokenizer->getWord("V2"))
+      version = 2;
+  }
+  if (!version) {
+    errorAtToken("expected syntax version value (V1 or V2); got '" +
+                 unrecognizedToken(token) + "'");
+    move(TC_NEWLINE);
+    return;
+  }
+  if (version != currentSyntax) {
+    warningAtToken("syntax version changed to V" + std::to_string(version));
+    currentSyntax = version;
+  }
+  move();
+  if (!isLineEnd())
+    isNewLine();
+}
+
 void Parser::evalFile() { move(TC_NEWLINE); }
 void Parser::evalLoc() { move(TC_NEWLINE); }
