@@ -61,6 +61,7 @@ private:
   void loopError(const Value *value, const ExpressionSymbolNode *node);
   void compute(ExpressionNode **slot);
   void computePrefix(ExpressionNode **slot);
+  void computeNumbers(ExpressionNode **slot);
   void computeAbsolute(ExpressionNode **slot);
   void computeRelative(ExpressionNode **slot);
   void computeSymbolic(ExpressionNode **slot);

@@ -40,6 +40,8 @@ public:
   ExpressionNode *copyNode() const;
 
 protected:
+  friend class ExpressionCalculator; // replaces children in place
+
   ExpressionNode *left;
   ExpressionNode *right; // null for a prefix operator
   int64_t value;

@@ -146,6 +146,9 @@ private:
   ExpressionNode *term1();
   ExpressionNode *unaryFactor();
   ExpressionNode *factor();
+  ExpressionNode *parenthesizedFactor();
+  ExpressionNode *locationCounterFactor();
+  unsigned expressionDepth = 0; // parentheses open in the current expression
 
   // ---- parser_of_operation.cpp ----
   bool isNotSwitchBoard(int i);
