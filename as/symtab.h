@@ -1,0 +1,47 @@
+// symtab.h - the symbol table: symbols by name in creation order, and the
+// order in which the object writer emits them.
+#ifndef ZV_AS_SYMTAB_H
+#define ZV_AS_SYMTAB_H
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class Symbol;
+class Word;
+
+class Symtab {
+public:
+  Symtab();
+  Symtab(const Symtab &) = delete;
+  Symtab &operator=(const Symtab &) = delete;
+  ~Symtab();
+
+  // Finds or creates the symbol of that name.
+  Symbol *getSymbol(const Word *name);
+  // Null when no symbol of that name exists.
+  Symbol *getExistingSymbol(const Word *name) const;
+  // Gives the symbol the next object index and appends it to the
+  // emission list.
+  void setIndex(Symbol *symbol);
+  uint32_t getIndexCount() const { return count; }
+  // After layout: every symbol's adjustValues.
+  void adjustSymbolValues();
+  // Fixes binding, section index, name offset, value and index of every
+  // symbol and returns them in object order: the null symbol, section
+  // symbols, other locals, globals, weaks. strtab receives the names.
+  const std::vector<Symbol *> &getSymbolSequence(std::string &strtab);
+  // Every symbol in creation order (the null symbol excluded).
+  const std::vector<Symbol *> &getSymbols() const { return order; }
+
+private:
+  std::unordered_map<const Word *, std::unique_ptr<Symbol>> symbols;
+  std::vector<Symbol *> order;
+  uint32_t count = 0;
+  std::vector<Symbol *> emission;
+  std::unique_ptr<Symbol> nullSymbol;
+};
+
+#endif
