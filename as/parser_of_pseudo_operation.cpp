@@ -32,6 +32,7 @@ constexpr uint8_t STT_OBJECT_ = 1;
 constexpr uint8_t STT_SECTION_ = 3;
 constexpr uint32_t SHF_MERGE_ = 0x10;
 constexpr int64_t MAX_COUNT = 0xffffffffLL;
+constexpr int64_t MAX_ALIGNMENT = 0x80000000LL;
 
 using ExpressionPtr = std::unique_ptr<Expression>;
 
@@ -426,7 +427,8 @@ void Parser::evalSectionDirective(const PseudoOperation *directive) {
         if (!e) {
           moven(TC_NEWLINE);
         } else if (isAbsoluteExpression(e.get(), value)) {
-          if (value < 0)
+          // An entity size cut to 32 bits would describe other entities.
+          if (value < 0 || value > MAX_COUNT)
             error(e->getLocation(), "invalid merge entity size");
           else
             entsize = uint32_t(value);
@@ -573,10 +575,11 @@ void Parser::evalAlign(const PseudoOperation *directive) {
     error(e->getLocation(), "alignment not a power of 2");
     ok = false;
     moven(',');
-  } else if (value > (1LL << 31)) {
-    // No section can be aligned beyond what a 32-bit field holds.
-    warning(e->getLocation(), "alignment too large: 2147483648 assumed");
-    alignment = uint32_t(1) << 31;
+  } else if (value > MAX_ALIGNMENT) {
+    // A 32-bit field holds no larger power of two.
+    warning(e->getLocation(), "alignment too large: " +
+                                  std::to_string(MAX_ALIGNMENT) + " assumed");
+    alignment = uint32_t(MAX_ALIGNMENT);
   } else {
     alignment = uint32_t(value);
   }
@@ -858,13 +861,15 @@ void Parser::evalComm() {
       warning(e->getLocation(), "alignment negative; 0 assumed");
       alignment = 0;
     }
-    int64_t cut = alignment;
-    truncateToSignificantBytes(cut, absoluteSubsection->getSection(), 4);
-    alignment = cut;
     if (alignment != 0 && !isPowerOfTwo(uint64_t(alignment))) {
       error(e->getLocation(), "alignment not a power of 2");
       move(TC_NEWLINE);
       return;
+    }
+    if (alignment > MAX_ALIGNMENT) {
+      warning(e->getLocation(), "alignment too large: " +
+                                    std::to_string(MAX_ALIGNMENT) + " assumed");
+      alignment = MAX_ALIGNMENT;
     }
   }
 
