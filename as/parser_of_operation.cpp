@@ -39,16 +39,16 @@ const Section *sectionOf(const ExpressionNode *root) {
     return sub ? sub->getSection() : nullptr;
   }
   if (root->isSymbol()) {
-    const Value *value =
-        static_cast<const ExpressionSymbolNode *>(root)->getSymbolValue();
-    return value ? value->getSection() : nullptr;
+    const Symbol *symbol =
+        static_cast<const ExpressionSymbolNode *>(root)->getSymbol();
+    return symbol ? symbol->getValue()->getSection() : nullptr;
   }
   return nullptr;
 }
 
 } // namespace
 
-// mnemonic operands...
+// mnemonic [operands]
 // Every operation keeps its slot and its bytes even when its operands are
 // wrong, so the numbers of later operations and all addresses stay put.
 void Parser::evalOperation(const Operation *operation,
