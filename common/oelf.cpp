@@ -431,8 +431,11 @@ oelf::errc oelf::seekEnd(uint64_t &pos) {
   std::streamoff at = out.tellp();
   if (at < 0 || static_cast<uint64_t>(at) > UINT32_MAX)
     return fail(CantWrite);
-  pos = static_cast<uint64_t>(at);
-  return NoError;
+  // Until something is written past it, the file ends before the room kept
+  // for the ELF header; tables must not land there.
+  pos = std::max(static_cast<uint64_t>(at), uint64_t(sizeof(Elf32_Ehdr)));
+  out.seekp(static_cast<std::streamoff>(pos));
+  return checkStream();
 }
 
 // The closing sequence.
