@@ -1,0 +1,431 @@
+// parser.cpp - the assembler's run: two passes over the source, the
+// statement loop, labels, paragraphs and the diagnostics of every handler.
+#include "parser.h"
+
+#include <iostream>
+#include <sstream>
+
+#include "architecture.h"
+#include "codegeneration.h"
+#include "debuginfoproducer.h"
+#include "expression.h"
+#include "expressioncalculator.h"
+#include "expressionnode.h"
+#include "instruction.h"
+#include "operationdata.h"
+#include "reltab.h"
+#include "sectab.h"
+#include "section.h"
+#include "subsection.h"
+#include "symbol.h"
+#include "symtab.h"
+#include "terminator.h"
+#include "tokenizer.h"
+#include "zp100_arch.h"
+#include "zp200_arch.h"
+
+namespace {
+
+// Sends std::cerr into a string for as long as it lives: pass-1 messages
+// are shown only when pass 1 fails.
+class ErrorStreamCapture {
+public:
+  ErrorStreamCapture() : saved(std::cerr.rdbuf(buffer.rdbuf())) {}
+  ~ErrorStreamCapture() { restore(); }
+  void restore() {
+    if (saved) {
+      std::cerr.rdbuf(saved);
+      saved = nullptr;
+    }
+  }
+  std::string text() const { return buffer.str(); }
+
+private:
+  std::ostringstream buffer;
+  std::streambuf *saved;
+};
+
+} // namespace
+
+Parser::Parser(const std::string &outputName,
+               const std::vector<std::string> &includeDirectories,
+               uint16_t processorCode, uint16_t syntax, bool debug)
+    : outputName(outputName), includeDirectories(includeDirectories),
+      tokenizer(std::make_unique<Tokenizer>(true)),
+      symtab(std::make_unique<Symtab>()), sectab(std::make_unique<Sectab>()),
+      debug(debug) {
+  if (processorCode == 0x8101)
+    architecture =
+        std::make_unique<ZP200_Arch>(tokenizer.get(), processorCode);
+  else
+    architecture =
+        std::make_unique<ZP100_Arch>(tokenizer.get(), processorCode);
+  initialSyntax = syntax ? syntax : architecture->getDefaultSyntax();
+  currentSyntax = initialSyntax;
+  windowSize = architecture->getWindowSpaceSize();
+  ring.resize(windowSize);
+  staging = std::make_unique<OperationData>();
+  aliasWord = tokenizer->getWord(".alias");
+  errorOperation = static_cast<const Operation *>(
+      architecture->getInstruction(tokenizer->getWord("?_ERROR_?")));
+}
+
+Parser::~Parser() = default;
+
+int Parser::parse(const std::string &inputName) {
+  inputFile = FileName(inputName);
+
+  // Pass 1 counts bytes and defines labels; its messages are held back.
+  {
+    ErrorStreamCapture capture;
+    pass = 1;
+    addPredefinedData(inputFile);
+    calculator = std::make_unique<ExpressionCalculator>(absoluteSubsection);
+    runPass(inputFile);
+    capture.restore();
+    if (errorCount != 0) {
+      std::cerr << capture.text();
+      return static_cast<int>(errorCount);
+    }
+  }
+
+  // Layout: subsection offsets and alignment padding become final, and
+  // the label values recorded in pass 1 become section offsets.
+  if (!sectab->sortSectionSubsections()) {
+    ++errorCount;
+    std::cerr << inputName << ": error: " << sectab->getLastError() << '\n';
+    return static_cast<int>(errorCount);
+  }
+  symtab->adjustSymbolValues();
+  tokenizer->clearAliasTable();
+  pass = 2;
+  addPredefinedData(inputFile);
+  codeGeneration = std::make_unique<CodeGeneration>(
+      architecture->getCode(), architecture->getEncoding(),
+      architecture->getFlags());
+  reltab = std::make_unique<Reltab>();
+
+  // A source that brings its own debugging sections gets none from us.
+  if (debug && sectab->findSectionByPrefixName(".debug_"))
+    debug = false;
+
+  // Pass 2 writes the bytes, the operation words and the relocations.
+  runPass(inputFile);
+  if (errorCount != 0)
+    return static_cast<int>(errorCount);
+
+  if (!prepareDebugSections(inputFile))
+    return static_cast<int>(errorCount);
+
+  // The object.
+  if (!codeGeneration->generateCode(outputName, tokenizer.get(), sectab.get(),
+                                    symtab.get(), reltab.get(),
+                                    debugProducer.get())) {
+    ++errorCount;
+    std::cerr << inputName << ": error: " << codeGeneration->getError()
+              << '\n';
+  }
+  return static_cast<int>(errorCount);
+}
+
+bool Parser::prepareDebugSections(const FileName &) {
+  // Debugging information is produced by a later stage; without a producer
+  // the object carries none.
+  return true;
+}
+
+void Parser::runPass(const FileName &file) {
+  currentSubsection = nullptr;
+  errorCount = 0;
+  paragraphOpen = false;
+  operationCount = 0;
+  blockStack.clear();
+  currentSyntax = initialSyntax;
+  if (!tokenizer->insertFile(file)) {
+    ++errorCount;
+    std::cerr << file.getName() << ": error: can't open '" << file.getName()
+              << "' for reading\n";
+    return;
+  }
+  move();
+  for (;;) {
+    switch (token->getCode()) {
+    case TC_NEWLINE:
+      move();
+      continue;
+    case TC_NONE:
+      return;
+    case TC_EOF:
+      eval__EOF__();
+      move();
+      break;
+    case TC_WORD:
+      evalWord(static_cast<Word *>(token));
+      break;
+    default:
+      errorAtToken("junk at end of line, first unrecognized token is '" +
+                   unrecognizedToken(token) + "'");
+      move(TC_NEWLINE);
+      break;
+    }
+    if (token->getCode() == TC_NONE)
+      return;
+  }
+}
+
+void Parser::evalWord(Word *word) {
+  Location location = getTokenLocation();
+  if (word == aliasWord) {
+    bool ok = false;
+    token = tokenizer->defineAlias(&ok);
+    if (ok)
+      return;
+    // ".alias" followed by no name is an ordinary word after all.
+  } else {
+    move();
+  }
+
+  if (token->getCode() == ':') {
+    evalLabel(word, location);
+    move();
+    return;
+  }
+  if (token->getCode() == TC_ASSIGN) {
+    evalParagraphOperationNumberLabel(word, location);
+    move();
+    return;
+  }
+  if (word == aliasWord) {
+    error(location,
+          "expected alias name, got '" + unrecognizedToken(token) + "'");
+    move(TC_NEWLINE);
+    return;
+  }
+
+  const Instruction *instruction = architecture->getInstruction(word);
+  if (instruction && instruction->isOperation()) {
+    evalOperation(static_cast<const Operation *>(instruction), location);
+    return;
+  }
+  if (instruction && instruction->isPseudoOperation()) {
+    evalPseudoOperation(static_cast<const PseudoOperation *>(instruction),
+                        location);
+    return;
+  }
+  if (paragraphOpen) {
+    // The placeholder keeps the numbers of the operations after it.
+    evalOperation(errorOperation, location);
+    error(location, "no such operation '" + word->getName() + "'");
+  } else {
+    error(location, "junk at end of line, first unrecognized token is '" +
+                        word->getName() + "'");
+  }
+  move(TC_NEWLINE);
+}
+
+void Parser::evalLabel(Word *word, const Location &location) {
+  const std::string &name = word->getName();
+  if (!currentSubsection) {
+    error(location, "label '" + name +
+                        "' must be placed in '.text' or '.data' or '.bss' "
+                        "section");
+    return;
+  }
+  if (paragraphOpen && operationCount != 0) {
+    warning(location, "ignore label '" + name +
+                          "' because it is placed inside the paragraph");
+    return;
+  }
+  Symbol *symbol = symtab->getSymbol(word);
+  if (pass == 1) {
+    if (symbol->isDefined()) {
+      std::string text = "symbol '" + name + "' is already defined";
+      const Value *value = symbol->getValue();
+      if (value && value->getExpression()) {
+        const Location &previous = value->getExpression()->getLocation();
+        text += " at line " + std::to_string(previous.getLine());
+        if (previous.getName() != location.getName())
+          text += " in " + previous.getName();
+      }
+      error(location, text);
+    } else {
+      setLabelValue(symbol, location);
+    }
+  } else {
+    setNextSymbolValue(symbol);
+  }
+  if (!paragraphOpen && currentSubsection->getSection()->isText())
+    startParagraph();
+}
+
+void Parser::startParagraph() {
+  paragraphOpen = true;
+  setRegisterMask = 0;
+  paragraphLabels.clear();
+}
+
+void Parser::evalParagraphOperationNumberLabel(Word *word,
+                                               const Location &location) {
+  if (!paragraphOpen) {
+    warning(location, "paragraph operation number label '" +
+                          word->getName() +
+                          "' is outside the paragraph, ignore");
+    return;
+  }
+  auto inserted = paragraphLabels.emplace(word, operationCount);
+  if (!inserted.second) {
+    inserted.first->second = operationCount;
+    warning(location, "redefenition paragraph operation number label '" +
+                          word->getName() + "'");
+  }
+}
+
+void Parser::eval__EOF__() {
+  Location location = getTokenLocation();
+  if (paragraphOpen) {
+    if (operationCount != 0)
+      error(location, "missing end of paragraph operation");
+    else
+      warning(location, "empty paragraph");
+    operationCount = 0;
+    paragraphOpen = false;
+  }
+  // Blocks opened in an including file stay open.
+  while (!blockStack.empty() &&
+         blockStack.back()->getLocation().getIndex() == location.getIndex()) {
+    const Terminator &block = *blockStack.back();
+    const std::string &name =
+        block.getTerminatedPseudoOperation()->getName();
+    error(location, "unexpected end of file in " + name);
+    note(block.getLocation(), "here is the start of " + name);
+    blockStack.pop_back();
+  }
+}
+
+void Parser::setLabelValue(Symbol *symbol, const Location &location) {
+  symbol->setDefined(true);
+  bool isOffset = currentSubsection->isValidDot();
+  auto *number = new ExpressionNumberNode(currentSubsection->getDot(), false,
+                                          currentSubsection);
+  symbol->setValue(new Expression(location, number), isOffset);
+}
+
+void Parser::setNextSymbolValue(Symbol *symbol) {
+  symbol->nextValue();
+  // Paragraphs and data labels are described to the debug producer by a
+  // later stage.
+}
+
+// ---- Token operations ----
+
+void Parser::move() { token = tokenizer->nextToken(); }
+
+void Parser::move(int code) {
+  while (token->getCode() != code && token->getCode() != TC_EOF &&
+         token->getCode() != TC_NONE)
+    move();
+}
+
+void Parser::moven(int code) {
+  while (token->getCode() != code && token->getCode() != TC_NEWLINE &&
+         token->getCode() != TC_EOF && token->getCode() != TC_NONE)
+    move();
+}
+
+int Parser::tokenCode() const { return token->getCode(); }
+
+bool Parser::isLineEnd() const {
+  int code = token->getCode();
+  return code == TC_NEWLINE || code == TC_EOF || code == TC_NONE;
+}
+
+bool Parser::isNewLine() {
+  if (isLineEnd())
+    return true;
+  errorAtToken("extra tokens at end of line from token '" +
+               unrecognizedToken(token) + "'");
+  move(TC_NEWLINE);
+  return false;
+}
+
+bool Parser::isNotComma() {
+  if (token->getCode() == ',')
+    return false;
+  errorAtToken("expected comma, got '" + unrecognizedToken(token) + "'");
+  return true;
+}
+
+bool Parser::isNotString() {
+  if (token->getCode() == TC_STRING)
+    return false;
+  errorAtToken("expected double quoted string, got '" +
+               unrecognizedToken(token) + "'");
+  return true;
+}
+
+bool Parser::isNotNumber() {
+  if (token->getCode() == TC_NUMBER)
+    return false;
+  errorAtToken("expected number, got '" + unrecognizedToken(token) + "'");
+  return true;
+}
+
+bool Parser::isNotSymbol() {
+  if (token->getCode() == TC_WORD)
+    return false;
+  errorAtToken("expected symbol name, got '" + unrecognizedToken(token) +
+               "'");
+  return true;
+}
+
+const std::string &Parser::unrecognizedToken(const Token *t) {
+  lastTokenText = tokenizer->displayText(t);
+  return lastTokenText;
+}
+
+Location Parser::getTokenLocation() const {
+  return tokenizer->getTokenLocation();
+}
+
+// ---- Diagnostics ----
+
+void Parser::report(const char *kind, const Location &loc,
+                    const std::string &text) {
+  loc.print(std::cerr);
+  std::cerr << kind << text << '\n';
+}
+
+void Parser::error(const Location &loc, const std::string &text) {
+  ++errorCount;
+  report("error: ", loc, text);
+}
+
+void Parser::warning(const Location &loc, const std::string &text) {
+  report("warning: ", loc, text);
+}
+
+void Parser::note(const Location &loc, const std::string &text) {
+  report("note: ", loc, text);
+}
+
+void Parser::errorAtToken(const std::string &text) {
+  error(getTokenLocation(), text);
+}
+
+void Parser::warningAtToken(const std::string &text) {
+  warning(getTokenLocation(), text);
+}
+
+void Parser::noteAtToken(const std::string &text) {
+  note(getTokenLocation(), text);
+}
+
+void Parser::printCalculationWarning(const Expression *e) {
+  if (e->isCalculationWarning())
+    std::cerr << e->getCalculationWarning();
+}
+
+void Parser::printCalculationError(const Expression *e) {
+  ++errorCount;
+  std::cerr << e->getCalculationError();
+}
