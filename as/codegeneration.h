@@ -11,6 +11,7 @@
 
 #include <libdwarf.h>
 
+class Buffer;
 class DebugInfoProducer;
 class Reltab;
 class Section;
@@ -60,9 +61,14 @@ private:
   using Block = std::vector<uint8_t>;
 
   bool setWriterError(int code);
+  Section *findSection(const std::string &name) const;
+  uint64_t sectionDataSize(const Section *section) const;
+  uint16_t addRelHeader(Section *section, const std::string &relName,
+                        uint16_t index);
   bool addDebugSection(Section *section, const std::string &relName,
                        bool withRel);
-  uint64_t sectionDataSize(const Section *section) const;
+  bool startSection(uint16_t index);
+  bool flushEntries(Buffer &buffer, uint16_t index);
 
   uint16_t code;
   uint8_t encoding;
