@@ -1,5 +1,9 @@
 // float.h - the text of a floating literal and the conversions between
 // integers, doubles and their IEEE bit patterns.
+// With as/ on the include path this file stands in for the C library's
+// <float.h> (also reached through <cfloat>), so it hands that header on first.
+#include_next <float.h>
+
 #ifndef ZV_AS_FLOAT_H
 #define ZV_AS_FLOAT_H
 

@@ -426,12 +426,12 @@ Token *Lexer::scanCharacter() {
     number.set(0, NV_CHAR);
     return &number;
   }
-  if (escaped)
-    c = c == '0' ? '\0' : simpleEscape(c);
   if (c == '\n')
     warnAtLine(reader.getReadLine() - 1,
                "a newline after an one-character quote is taken as a literal "
                "character.");
+  if (escaped)
+    c = c == '0' ? '\0' : simpleEscape(c);
   reader.getChar();
   number.set(static_cast<signed char>(c), NV_CHAR);
   return &number;

@@ -1,0 +1,360 @@
+// tokenizer_test.cpp - the token stream: includes, read failures, aliases,
+// saved states and .end.
+#include <sstream>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "source_test_util.h"
+#include "tokenizer.h"
+
+namespace {
+
+class TokenizerTest : public ::testing::Test {
+protected:
+  // The next token (aliases expanded) with its location.
+  Scanned next() {
+    Token *t = tokenizer.nextToken();
+    const Location &l = tokenizer.getTokenLocation();
+    Scanned s = describe(t, l.getLine(), l.getCol());
+    s.text = s.text.empty() ? tokenizer.displayText(t) : s.text;
+    return s;
+  }
+
+  // Display texts of every token up to 256, with line ends as "|".
+  std::string rest() {
+    std::string out;
+    for (int guard = 0; guard < 100000; ++guard) {
+      Token *t = tokenizer.nextToken();
+      if (t->getCode() == TC_NONE)
+        break;
+      if (!out.empty())
+        out += ' ';
+      if (t->getCode() == TC_NEWLINE)
+        out += '|';
+      else if (t->getCode() == TC_EOF)
+        out += "EOF";
+      else
+        out += tokenizer.displayText(t);
+    }
+    return out;
+  }
+
+  // Reads statements the way the parser does for ".alias".
+  std::string readWithAliases() {
+    std::string out;
+    for (int guard = 0; guard < 100000; ++guard) {
+      Token *t = tokenizer.nextToken();
+      if (t->getCode() == TC_NONE)
+        break;
+      if (t->isWord() && static_cast<Word *>(t)->getName() == ".alias") {
+        bool ok = false;
+        Token *end = tokenizer.defineAlias(&ok);
+        if (!ok)
+          out += "[bad alias " + tokenizer.displayText(end) + "]";
+        continue;
+      }
+      if (!out.empty())
+        out += ' ';
+      if (t->getCode() == TC_NEWLINE)
+        out += '|';
+      else if (t->getCode() == TC_EOF)
+        out += "EOF";
+      else
+        out += tokenizer.displayText(t);
+    }
+    return out;
+  }
+
+  std::string prefix(const std::string &file, unsigned line, unsigned col) {
+    std::ostringstream os;
+    Location(file, line, col).print(os);
+    return os.str();
+  }
+
+  ScratchDir dir;
+  Tokenizer tokenizer{true};
+};
+
+TEST_F(TokenizerTest, OperatorWordsAreRegistered) {
+  const char *spellings[] = {":=", "==", ">=", "<=", "&&",
+                             "||", "!=", "<<", ">>"};
+  int code = TC_ASSIGN;
+  for (const char *spelling : spellings)
+    EXPECT_EQ(tokenizer.getWord(spelling)->getCode(), code++) << spelling;
+  EXPECT_EQ(tokenizer.getWord("nop")->getCode(), TC_WORD);
+  EXPECT_EQ(tokenizer.getWord("nop"), tokenizer.getWord("nop"));
+}
+
+TEST_F(TokenizerTest, EmptyStackGivesNoMoreInput) {
+  EXPECT_EQ(tokenizer.nextToken()->getCode(), TC_NONE);
+  EXPECT_EQ(tokenizer.nextToken()->getCode(), TC_NONE);
+  EXPECT_EQ(tokenizer.getTokenLocation().getLine(), 0u);
+  EXPECT_EQ(tokenizer.getTokenLocation().getName(), "");
+}
+
+TEST_F(TokenizerTest, FileTokensWithOperatorCodes) {
+  std::string path = dir.write("a.s", "x <> y << 2\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  std::vector<int> codes;
+  for (Token *t = tokenizer.nextToken(); t->getCode() != TC_NONE;
+       t = tokenizer.nextToken())
+    codes.push_back(t->getCode());
+  EXPECT_EQ(codes, (std::vector<int>{TC_WORD, TC_NE, TC_WORD, TC_SHL, TC_NUMBER,
+                                     TC_NEWLINE, TC_NEWLINE, TC_EOF}));
+}
+
+TEST_F(TokenizerTest, MissingFileIsRefused) {
+  std::string path = dir.path() + "/none.s";
+  EXPECT_FALSE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(tokenizer.lastError(),
+            "can't open file '" + path + "' for reading");
+  EXPECT_EQ(tokenizer.nextToken()->getCode(), TC_NONE);
+}
+
+TEST_F(TokenizerTest, IncludedFileEndsBeforeTheIncludingFileGoesOn) {
+  std::string main = dir.write("main.s", ".include inc\nafter\n");
+  std::string inc = dir.write("inc.s", "inside 1");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(main)));
+  EXPECT_EQ(next().text, ".include");
+  EXPECT_EQ(next().text, "inc");
+  Scanned lineEnd = next();
+  EXPECT_EQ(lineEnd.code, TC_NEWLINE);
+  EXPECT_EQ(lineEnd.line, 2u);
+  ASSERT_TRUE(tokenizer.insertFile(FileName(inc)));
+  Scanned inside = next();
+  EXPECT_EQ(inside.text, "inside");
+  EXPECT_EQ(tokenizer.getTokenLocation().getName(), inc);
+  EXPECT_EQ(rest(), "1 | EOF after | | EOF");
+  EXPECT_EQ(tokenizer.getTokenLocation().getName(), "");
+}
+
+TEST_F(TokenizerTest, ReadFailureEndsAllInput) {
+  std::string main = dir.write("main.s", "a\nb\nc\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(main)));
+  EXPECT_EQ(next().text, "a");
+  // A directory opens but fails to read.
+  ASSERT_TRUE(tokenizer.insertFile(FileName(dir.path())));
+  EXPECT_EQ(next().code, TC_NEWLINE);
+  Token *t = tokenizer.nextToken();
+  EXPECT_EQ(t->getCode(), TC_NONE);
+  std::string error = "can't read data from file '" + dir.path() + "'";
+  EXPECT_EQ(tokenizer.lastError(), error);
+  EXPECT_EQ(tokenizer.displayText(t), "fatal error: " + error);
+  // The including file is cut off too.
+  EXPECT_EQ(tokenizer.nextToken()->getCode(), TC_NONE);
+}
+
+TEST_F(TokenizerTest, AliasExpandsAtItsUse) {
+  std::string path = dir.write("a.s", ".alias TWO 1 + 1\nx TWO, TWO\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  CerrCapture capture;
+  EXPECT_EQ(readWithAliases(), "x 1 + 1 , 1 + 1 | | EOF");
+  EXPECT_EQ(capture.text(), "");
+}
+
+TEST_F(TokenizerTest, AliasTokensCarryTheUseLocation) {
+  std::string path = dir.write("a.s", ".alias V 0x10, \"s\", 'c\n  nop V\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(next().text, ".alias");
+  bool ok = false;
+  EXPECT_EQ(tokenizer.defineAlias(&ok)->getCode(), TC_NEWLINE);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(next().text, "nop");
+  std::vector<Scanned> value;
+  for (int i = 0; i < 5; ++i)
+    value.push_back(next());
+  for (const Scanned &s : value) {
+    EXPECT_EQ(s.line, 2u);
+    EXPECT_EQ(s.col, 7u);
+  }
+  EXPECT_EQ(value[0].value, 0x10);
+  EXPECT_EQ(value[0].view, NV_HEX);
+  EXPECT_EQ(value[2].text, "s");
+  EXPECT_EQ(value[4].value, 'c');
+  EXPECT_EQ(value[4].view, NV_CHAR);
+  Scanned lineEnd = next();
+  EXPECT_EQ(lineEnd.code, TC_NEWLINE);
+  EXPECT_EQ(lineEnd.col, 0u);
+}
+
+TEST_F(TokenizerTest, SelfReferenceExpandsOnce) {
+  std::string path =
+      dir.write("a.s", ".alias X X + 1\nX\n.alias A B\n.alias B A\nA B\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(readWithAliases(), "X + 1 | A B | | EOF");
+}
+
+TEST_F(TokenizerTest, AliasInsideAliasValue) {
+  std::string path = dir.write(
+      "a.s", ".alias R #4\n.alias OP add R, @1\nOP\n.alias R #5\nOP\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  CerrCapture capture;
+  EXPECT_EQ(readWithAliases(), "add # 4 , @ 1 | add # 5 , @ 1 | | EOF");
+}
+
+TEST_F(TokenizerTest, EmptyAliasWarnsAndExpandsToNothing) {
+  std::string path = dir.write("e.s", "\n .alias NOTHING\na NOTHING b\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  CerrCapture capture;
+  EXPECT_EQ(readWithAliases(), "| a b | | EOF");
+  EXPECT_EQ(capture.text(),
+            prefix(path, 2, 9) + "warning: alias 'NOTHING' value is empty.\n");
+}
+
+TEST_F(TokenizerTest, RedefinitionWarnsAndReplaces) {
+  std::string path = dir.write("r.s", ".alias V 1\nV\n.alias   V 2 3\nV\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  CerrCapture capture;
+  EXPECT_EQ(readWithAliases(), "1 | 2 3 | | EOF");
+  EXPECT_EQ(capture.text(),
+            prefix(path, 3, 10) + "warning: alias 'V' is redefined.\n" +
+                prefix(path, 1, 8) +
+                "note: this is the location of the previous alias 'V' "
+                "definition\n");
+}
+
+TEST_F(TokenizerTest, WarningsOffKeepsQuiet) {
+  Tokenizer quiet(false);
+  std::string path = dir.write("q.s", ".alias V\n.alias V\n\"open");
+  ASSERT_TRUE(quiet.insertFile(FileName(path)));
+  CerrCapture capture;
+  for (Token *t = quiet.nextToken(); t->getCode() != TC_NONE;
+       t = quiet.nextToken()) {
+    bool ok = false;
+    if (t->isWord())
+      quiet.defineAlias(&ok);
+  }
+  EXPECT_EQ(capture.text(), "");
+}
+
+TEST_F(TokenizerTest, AliasNameMustBeAWord) {
+  std::string path = dir.write("b.s", ".alias 12 x\n.alias := y\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(next().text, ".alias");
+  bool ok = true;
+  Token *t = tokenizer.defineAlias(&ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(tokenizer.displayText(t), "12");
+  EXPECT_EQ(next().text, "x");
+  EXPECT_EQ(next().code, TC_NEWLINE);
+  EXPECT_EQ(next().text, ".alias");
+  t = tokenizer.defineAlias(&ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(t->getCode(), TC_ASSIGN);
+}
+
+TEST_F(TokenizerTest, AliasValueEndsAtTheEndOfTheFile) {
+  std::string path = dir.write("f.s", ".alias LAST a b");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(next().text, ".alias");
+  bool ok = false;
+  EXPECT_EQ(tokenizer.defineAlias(&ok)->getCode(), TC_NEWLINE);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(next().code, TC_EOF);
+  EXPECT_EQ(next().code, TC_NONE);
+}
+
+TEST_F(TokenizerTest, RedefinitionReadsPastTheExpansion) {
+  // The value of D redefines D: the definition reads the rest of the
+  // expansion and then the rest of the line in the file.
+  std::string path = dir.write("d.s", ".alias D .alias D new\nD old\nD\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  CerrCapture capture;
+  EXPECT_EQ(readWithAliases(), "new old | | EOF");
+  EXPECT_EQ(capture.text(),
+            prefix(path, 2, 1) + "warning: alias 'D' is redefined.\n" +
+                prefix(path, 1, 8) +
+                "note: this is the location of the previous alias 'D' "
+                "definition\n");
+}
+
+TEST_F(TokenizerTest, RedefinitionDuringExpansionTakesEffectAfterIt) {
+  // An alias whose value includes a file that redefines the alias: the
+  // running expansion keeps its tokens, the next use sees the new value.
+  std::string main = dir.write("m.s", ".alias I inc tail\nI\nI\n");
+  std::string inc = dir.write("i.s", ".alias I changed\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(main)));
+  CerrCapture capture;
+  std::string out;
+  for (Token *t = tokenizer.nextToken(); t->getCode() != TC_NONE;
+       t = tokenizer.nextToken()) {
+    std::string text = tokenizer.displayText(t);
+    bool ok = false;
+    if (text == ".alias") {
+      tokenizer.defineAlias(&ok);
+      continue;
+    }
+    if (text == "inc") {
+      ASSERT_TRUE(tokenizer.insertFile(FileName(inc)));
+      continue;
+    }
+    out += (t->getCode() == TC_NEWLINE ? "|" : text) + " ";
+  }
+  EXPECT_EQ(out, "| <END OF FILE> tail | changed | | <END OF FILE> ");
+  EXPECT_NE(capture.text().find("warning: alias 'I' is redefined."),
+            std::string::npos);
+}
+
+TEST_F(TokenizerTest, ClearAliasTableForgetsAliases) {
+  std::string path = dir.write("c.s", ".alias K 7\nK\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(readWithAliases(), "7 | | EOF");
+  tokenizer.clearAliasTable();
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(next().text, ".alias");
+  EXPECT_EQ(rest(), "K 7 | K | | EOF");
+}
+
+TEST_F(TokenizerTest, SavedStatesOnFilesAndAliases) {
+  std::string path = dir.write("s.s", ".alias L p q\nL\nbody\nend\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(next().text, ".alias");
+  bool ok = false;
+  tokenizer.defineAlias(&ok);
+  // Inside the expansion: the state belongs to the alias source.
+  EXPECT_EQ(next().text, "p");
+  tokenizer.storeState();
+  EXPECT_EQ(next().text, "q");
+  tokenizer.restoreState();
+  EXPECT_EQ(next().text, "q");
+  tokenizer.purgeState();
+  EXPECT_EQ(next().code, TC_NEWLINE);
+  // In the file.
+  tokenizer.storeState();
+  EXPECT_EQ(next().text, "body");
+  EXPECT_EQ(next().code, TC_NEWLINE);
+  tokenizer.restoreState();
+  EXPECT_EQ(next().text, "body");
+  tokenizer.purgeState();
+  EXPECT_EQ(rest(), "| end | | EOF");
+}
+
+TEST_F(TokenizerTest, EndStopsEveryFile) {
+  std::string main = dir.write("main.s", ".alias A x y z\nm1\nm2\n");
+  std::string inc = dir.write("inc.s", "i1 A\ni2\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(main)));
+  EXPECT_EQ(next().text, ".alias");
+  bool ok = false;
+  tokenizer.defineAlias(&ok);
+  EXPECT_EQ(next().text, "m1");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(inc)));
+  EXPECT_EQ(next().text, "i1");
+  EXPECT_EQ(next().text, "x");
+  tokenizer.end();
+  // The alias expansion is gone; each file gives its closing tokens.
+  EXPECT_EQ(rest(), "| EOF | EOF");
+}
+
+TEST_F(TokenizerTest, DestroyedWithOpenSourcesAndAliases) {
+  std::string path = dir.write("o.s", ".alias A 1 2\nA\n");
+  auto owned = std::make_unique<Tokenizer>(true);
+  ASSERT_TRUE(owned->insertFile(FileName(path)));
+  owned->nextToken();
+  bool ok = false;
+  owned->defineAlias(&ok);
+  EXPECT_EQ(owned->displayText(owned->nextToken()), "1");
+  owned.reset(); // with the expansion still on the stack
+}
+
+} // namespace
