@@ -33,12 +33,23 @@ Subsection *SectionData::find(int64_t number) const {
 
 bool SectionData::sort() {
   std::stable_sort(list.begin(), list.end(), Subsection::ComparePredicat);
+  // Measure first: a section that cannot fit gets no buffers at all rather
+  // than gigabytes for its first subsections.
   bool fits = true;
+  uint64_t end = 0;
+  for (const Subsection *sub : list) {
+    if (sub->isOverflow() || end > UINT32_MAX)
+      fits = false;
+    else
+      end = sub->measure(static_cast<uint32_t>(end));
+  }
+  if (end > UINT32_MAX)
+    fits = false;
   uint32_t offset = 0;
   for (Subsection *sub : list) {
+    if (!fits)
+      sub->setOverflow();
     offset = sub->adjust(offset);
-    if (sub->isOverflow())
-      fits = false;
   }
   return fits;
 }

@@ -70,29 +70,35 @@ uint32_t Subsection::getDot(uint32_t index) const {
   return dotSequence[index].position;
 }
 
-uint32_t Subsection::adjust(uint32_t start) {
-  offset = start;
+uint64_t Subsection::walk(uint64_t start,
+                          SubsectionDotSequence *resolved) const {
   uint64_t base = start;
-  for (SubsectionDotSequence &entry : dotSequence) {
+  for (size_t i = 0; i < dotSequence.size(); ++i) {
+    const SubsectionDotSequence &entry = dotSequence[i];
     uint64_t position = base + entry.position;
     if (entry.alignment != 0) {
-      if (position > maxOffset) {
-        overflow = true;
-        position = maxOffset;
-      }
-      position += alignmentByteCount(entry.alignment, entry.maxSkip,
-                                     static_cast<uint32_t>(position));
+      // Past 4 GiB the padding no longer matters: the layout has failed.
+      if (position <= maxOffset)
+        position += alignmentByteCount(entry.alignment, entry.maxSkip,
+                                       static_cast<uint32_t>(position));
       base = position;
     }
-    if (position > maxOffset) {
-      overflow = true;
-      position = maxOffset;
-    }
-    entry.position = static_cast<uint32_t>(position);
+    if (resolved)
+      resolved[i].position =
+          static_cast<uint32_t>(position > maxOffset ? maxOffset : position);
   }
   // realDot counts the bytes behind the last alignment block, whatever
   // dots were recorded after it.
-  uint64_t end = base + realDot;
+  return base + realDot;
+}
+
+uint64_t Subsection::measure(uint32_t start) const {
+  return walk(start, nullptr);
+}
+
+uint32_t Subsection::adjust(uint32_t start) {
+  offset = start;
+  uint64_t end = walk(start, dotSequence.data());
   if (end > maxOffset) {
     overflow = true;
     end = maxOffset;
@@ -113,7 +119,8 @@ DataSubsection::~DataSubsection() = default;
 
 uint32_t DataSubsection::adjust(uint32_t start) {
   uint32_t end = Subsection::adjust(start);
-  if (end != start)
+  // An oversized subsection fails the assembly; do not allocate for it.
+  if (end != start && !overflow)
     data = std::make_unique<Buffer>(section ? section->getDataEncoding() : 0,
                                     end - start);
   else

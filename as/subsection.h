@@ -44,8 +44,12 @@ public:
   const std::vector<SubsectionDotSequence> &getDotSequence() const {
     return dotSequence;
   }
-  // The counter passed 4 GiB (it stops at 0xffffffff).
+  // The counter passed 4 GiB (it stops at 0xffffffff), or the section
+  // this subsection belongs to does not fit in 32-bit offsets.
   bool isOverflow() const { return overflow; }
+  void setOverflow() { overflow = true; }
+  // The end adjust(offset) would return, unclamped; changes nothing.
+  uint64_t measure(uint32_t offset) const;
 
   void moveDot(uint32_t n);
   // Pass 1: records an alignment request; counting restarts behind it.
@@ -63,6 +67,10 @@ public:
   static bool ComparePredicat(const Subsection *a, const Subsection *b);
 
 protected:
+  // The end of the subsection placed at offset; with resolved, also the
+  // section offsets of the blocks and recorded dots.
+  uint64_t walk(uint64_t offset, SubsectionDotSequence *resolved) const;
+
   Section *section;
   int64_t number;
   uint32_t realDot = 0;
