@@ -1,0 +1,1 @@
+--arch=ZP100 --arch=ZP300 ok.s

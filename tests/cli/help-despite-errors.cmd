@@ -1,0 +1,1 @@
+-h --arch=bad a.s b.s

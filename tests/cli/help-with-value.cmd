@@ -1,0 +1,1 @@
+--help=yes --arch=ZP100 ok.s

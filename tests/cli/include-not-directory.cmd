@@ -1,0 +1,1 @@
+--arch=ZP100 --include-path=ok.s -I adir -I nope ok.s

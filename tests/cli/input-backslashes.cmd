@@ -1,0 +1,1 @@
+--arch=ZP100 'no\such.s'

@@ -1,0 +1,1 @@
+--ar=ZP200 --sy V2 --out=o.o --include=adir ok.s

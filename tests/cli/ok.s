@@ -1,0 +1,1 @@
+; ok.s - an empty program: only comments.

@@ -1,0 +1,1 @@
+--arch=ZP100 -o nodir/x.o ok.s

@@ -1,0 +1,1 @@
+--output=x.o --output-directory=y.o --arch=ZP100 ok.s

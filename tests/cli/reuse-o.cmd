@@ -1,0 +1,1 @@
+-o x.o -o y.o --arch=ZP100 ok.s

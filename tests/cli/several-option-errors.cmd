@@ -1,0 +1,1 @@
+-x --arch=ZP100 --syntax=V9 -o a.o -o b.o ok.s

@@ -1,0 +1,1 @@
+; prog.s - an empty program in a subdirectory.

@@ -1,0 +1,1 @@
+--arch=ZP200 src/prog.s

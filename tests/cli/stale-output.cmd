@@ -1,0 +1,1 @@
+--arch=ZP100 -o stale.o ok.s

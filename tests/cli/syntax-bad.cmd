@@ -1,0 +1,1 @@
+--syntax=v1 --arch=ZP200 ok.s

@@ -1,0 +1,1 @@
+ok.s -g b.s c.s

@@ -1,0 +1,1 @@
+-gq --arch=ZP100 ok.s

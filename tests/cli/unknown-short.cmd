@@ -1,0 +1,1 @@
+-x --arch=ZP100 ok.s

@@ -1,0 +1,1 @@
+-V --arch=ZP100 ok.s

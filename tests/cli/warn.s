@@ -1,0 +1,2 @@
+nop
+/* a comment that never ends
