@@ -154,6 +154,7 @@ void Parser::runPass(const FileName &file) {
       move();
       continue;
     case TC_NONE:
+      reportReadFailure(file);
       return;
     case TC_EOF:
       eval__EOF__();
@@ -168,8 +169,20 @@ void Parser::runPass(const FileName &file) {
       move(TC_NEWLINE);
       break;
     }
-    if (token->getCode() == TC_NONE)
+    if (token->getCode() == TC_NONE) {
+      reportReadFailure(file);
       return;
+    }
+  }
+}
+
+void Parser::reportReadFailure(const FileName &file) {
+  // A source that could not be read to its end must not assemble into an
+  // object from the part that was read.
+  if (!tokenizer->lastError().empty()) {
+    ++errorCount;
+    std::cerr << file.getName() << ": error: " << tokenizer->lastError()
+              << '\n';
   }
 }
 

@@ -131,6 +131,7 @@ public:
 private:
   // ---- parser.cpp ----
   void runPass(const FileName &file);
+  void reportReadFailure(const FileName &file);
   void evalWord(Word *word);
   void evalLabel(Word *word, const Location &location);
   void evalParagraphOperationNumberLabel(Word *word, const Location &location);
@@ -138,6 +139,8 @@ private:
   void startParagraph();
   bool prepareDebugSections(const FileName &file);
   void report(const char *kind, const Location &loc, const std::string &text);
+  Word *aliasWord = nullptr;                 // ".alias"
+  const Operation *errorOperation = nullptr; // "?_ERROR_?"
 
   // ---- parser_of_expression.cpp ----
   ExpressionNode *term4();
