@@ -1,5 +1,7 @@
 // tokenizer_test.cpp - the token stream: includes, read failures, aliases,
 // saved states and .end.
+#include <iterator>
+#include <random>
 #include <sstream>
 #include <vector>
 
@@ -355,6 +357,53 @@ TEST_F(TokenizerTest, DestroyedWithOpenSourcesAndAliases) {
   owned->defineAlias(&ok);
   EXPECT_EQ(owned->displayText(owned->nextToken()), "1");
   owned.reset(); // with the expansion still on the stack
+}
+
+TEST_F(TokenizerTest, RandomSourcesAlwaysEnd) {
+  // Fragments that exercise every scanner path, thrown together at random.
+  const char *fragments[] = {
+      "\"",         "\\",      "'",
+      "\n",         "\r",      "\0",
+      "0f",         "0x",      "0b",
+      "0",          "9",       "1e",
+      "-",          "+",       ".",
+      "e",          "/*",      "*/",
+      "//",         ";",       "<",
+      ">",          "=",       "!",
+      "|",          "&",       ":",
+      "x",          ".alias ", "A",
+      " ",          "\t",      "\xff",
+      "\x80",       "7",       "\\\n",
+      "\"\\777",    "'\\",     ".alias A A A\n",
+      ".alias A\n", ""}; // the empty fragment stands for a NUL byte
+  std::mt19937 random(2024);
+  CerrCapture capture;
+  for (int round = 0; round < 300; ++round) {
+    std::string source;
+    size_t length = random() % 200;
+    for (size_t i = 0; i < length; ++i) {
+      std::string piece = fragments[random() % std::size(fragments)];
+      if (piece.empty())
+        piece = std::string(1, '\0');
+      source += piece;
+    }
+    std::string path = dir.write("r" + std::to_string(round) + ".s", source);
+    Tokenizer t(true);
+    ASSERT_TRUE(t.insertFile(FileName(path)));
+    int ends = 0;
+    int count = 0;
+    Token *token = t.nextToken();
+    for (; token->getCode() != TC_NONE && count < 100000; ++count) {
+      ends += token->getCode() == TC_EOF;
+      bool ok = false;
+      if (token->isWord() && static_cast<Word *>(token)->getName() == ".alias")
+        token = t.defineAlias(&ok);
+      else
+        token = t.nextToken();
+    }
+    ASSERT_EQ(token->getCode(), TC_NONE) << source;
+    EXPECT_EQ(ends, 1) << source;
+  }
 }
 
 } // namespace
