@@ -363,7 +363,7 @@ TEST_F(TokenizerTest, RandomSourcesAlwaysEnd) {
   // Fragments that exercise every scanner path, thrown together at random.
   const char *fragments[] = {
       "\"",         "\\",      "'",
-      "\n",         "\r",      "\0",
+      "\n",         "\r",      "\\0",
       "0f",         "0x",      "0b",
       "0",          "9",       "1e",
       "-",          "+",       ".",
