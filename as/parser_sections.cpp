@@ -63,7 +63,7 @@ Section *Parser::addSection(const Location &location, const Word *name,
       std::string text = "symbol '" + name->getName() +
                          "' is already defined at line " +
                          std::to_string(previous.getLine());
-      if (previous.getIndex() != location.getIndex())
+      if (previous.getName() != location.getName())
         text += " in " + previous.getName();
       error(location, text);
     }
