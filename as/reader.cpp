@@ -72,11 +72,6 @@ char Reader::getCharSlow() {
   return getChar();
 }
 
-void Reader::getLastReadCharacterPosition(Location &location) const {
-  location.setLine(line);
-  location.setCol(col - 1);
-}
-
 void Reader::end() {
   current = 0;
   if (fd < 0)

@@ -40,7 +40,10 @@ public:
   char getCurrentChar() const { return current; }
 
   // The position of the current character.
-  void getLastReadCharacterPosition(Location &location) const;
+  void getLastReadCharacterPosition(Location &location) const {
+    location.setLine(line);
+    location.setCol(col - 1);
+  }
   unsigned getReadLine() const { return line; }
   unsigned getReadCol() const { return col; }
   void setReadLine(unsigned l) { line = l; }

@@ -132,7 +132,7 @@ Token *Tokenizer::getToken() {
 Token *Tokenizer::nextToken() {
   for (;;) {
     Token *t = getToken();
-    if (!isOrdinaryWord(t))
+    if (aliases.empty() || !isOrdinaryWord(t))
       return t;
     auto it = aliases.find(static_cast<Word *>(t));
     if (it == aliases.end() || it->second->beingExpanded)
