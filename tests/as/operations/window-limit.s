@@ -1,0 +1,69 @@
+; with the window full, a reference may reach 63 places back, not 64
+        .text
+p:
+        getl 0
+        getl 1
+        getl 2
+        getl 3
+        getl 4
+        getl 5
+        getl 6
+        getl 7
+        getl 8
+        getl 9
+        getl 10
+        getl 11
+        getl 12
+        getl 13
+        getl 14
+        getl 15
+        getl 16
+        getl 17
+        getl 18
+        getl 19
+        getl 20
+        getl 21
+        getl 22
+        getl 23
+        getl 24
+        getl 25
+        getl 26
+        getl 27
+        getl 28
+        getl 29
+        getl 30
+        getl 31
+        getl 32
+        getl 33
+        getl 34
+        getl 35
+        getl 36
+        getl 37
+        getl 38
+        getl 39
+        getl 40
+        getl 41
+        getl 42
+        getl 43
+        getl 44
+        getl 45
+        getl 46
+        getl 47
+        getl 48
+        getl 49
+        getl 50
+        getl 51
+        getl 52
+        getl 53
+        getl 54
+        getl 55
+        getl 56
+        getl 57
+        getl 58
+        getl 59
+        getl 60
+        getl 61
+        getl 62
+        addl @64, 1
+        addl @63, 1
+        complete
