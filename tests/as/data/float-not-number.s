@@ -1,0 +1,4 @@
+; floating data takes numbers only
+        .data
+        .float 1, x, 2
+        .double "s"

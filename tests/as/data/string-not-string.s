@@ -1,0 +1,5 @@
+; a string directive wants strings
+        .data
+        .ascii "a", 5, "b"
+        .asciz abc
+        .byte 1

@@ -1,0 +1,4 @@
+; .size operands
+        .size f 4
+        .size 3, 4
+        .size f, (
