@@ -108,6 +108,11 @@ int Parser::parse(const std::string &inputName) {
   // A source that brings its own debugging sections gets none from us.
   if (debug && sectab->findSectionByPrefixName(".debug_"))
     debug = false;
+  if (debug)
+    debugProducer = std::make_unique<AsmDebugInfoProducer>(
+        inputFile,
+        DebugInfoProducer::flagsForEncoding(architecture->getEncoding()),
+        CodeGeneration::getDwarfSection, codeGeneration.get());
 
   // Pass 2 writes the bytes, the operation words and the relocations.
   runPass(inputFile);
@@ -128,9 +133,57 @@ int Parser::parse(const std::string &inputName) {
   return static_cast<int>(errorCount);
 }
 
-bool Parser::prepareDebugSections(const FileName &) {
-  // Debugging information is produced by a later stage; without a producer
-  // the object carries none.
+bool Parser::prepareDebugSections(const FileName &file) {
+  const Location location(file, 0, 0);
+  auto create = [&](const char *name) {
+    addSection(location, tokenizer->getWord(name), SHT_PROGBITS, 0, 0, 0);
+  };
+
+  // Source positions from .file/.loc win over the assembly lines.
+  if (!fileTable.empty()) {
+    debugProducer.reset();
+    debug = false;
+    if (!sectab->findSectionByName(".debug_info") &&
+        !sectab->findSectionByName(".debug_abbrev")) {
+      create(".debug_info");
+      create(".debug_abbrev");
+    }
+    if (Section *line = sectab->findSectionByName(".debug_line")) {
+      const SectionData *data = sectab->getSectionData(line);
+      if (data && data->getDataSize() != 0) {
+        ++errorCount;
+        std::cerr << file.getName()
+                  << ": error: duplicate .debug_line sections\n";
+        return false;
+      }
+    } else {
+      create(".debug_line");
+    }
+    auto producer = std::make_unique<SrcDebugInfoProducer>(
+        file, DebugInfoProducer::flagsForEncoding(architecture->getEncoding()),
+        CodeGeneration::getDwarfSection, codeGeneration.get());
+    const Section *text = sectab->findSectionByName(".text");
+    const SectionData *textData = text ? sectab->getSectionData(text) : nullptr;
+    producer->setSourceDataForDebugLineSection(
+        &fileTable, &lineList,
+        symtab->getExistingSymbol(tokenizer->getWord(".text")),
+        textData ? textData->getDataSize() : 0);
+    debugProducer = std::move(producer);
+    return true;
+  }
+
+  if (!debug || !debugProducer)
+    return true;
+  const std::vector<std::string> &names =
+      debugProducer->getDebugSectionNameSequence();
+  if (names.empty()) {
+    // Nothing to describe: no debugging sections at all.
+    debugProducer.reset();
+    debug = false;
+    return true;
+  }
+  for (size_t i = 0; i < names.size(); i += 2)
+    create(names[i].c_str());
   return true;
 }
 
@@ -325,8 +378,19 @@ void Parser::setLabelValue(Symbol *symbol, const Location &location) {
 
 void Parser::setNextSymbolValue(Symbol *symbol) {
   symbol->nextValue();
-  // Paragraphs and data labels are described to the debug producer by a
-  // later stage.
+  if (!debug || !debugProducer || !debugProducer->isAsmDebugInfo())
+    return;
+  // ".L" labels are the assembler's own and never described.
+  if (symbol->isLocal() || symbol->getStrName().compare(0, 2, ".L") == 0)
+    return;
+  const Section *section = symbol->getValue()->getSection();
+  if (!section)
+    return;
+  auto *producer = static_cast<AsmDebugInfoProducer *>(debugProducer.get());
+  if (section->isText())
+    producer->addParagraph(symbol);
+  else if (section->isData() || section->isBss())
+    producer->addLabel(symbol);
 }
 
 // ---- Token operations ----

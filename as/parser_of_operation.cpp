@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "architecture.h"
+#include "debuginfoproducer.h"
 #include "expression.h"
 #include "expressioncalculator.h"
 #include "expressionnode.h"
@@ -73,7 +74,7 @@ void Parser::evalOperation(const Operation *operation,
     return;
   }
 
-  [[maybe_unused]] const uint32_t address = sub->getRealDot();
+  const uint32_t address = sub->getRealDot();
   // The mnemonic's line: the current token may already be the line end,
   // which belongs to the next line.
   staging->prepare(operation, location.getLine());
@@ -115,7 +116,10 @@ void Parser::evalOperation(const Operation *operation,
     // Operation n - W leaves the window now that nothing can change it.
     if (operationCount >= windowSize)
       writeOutSlot(slot);
-    // Debug producer: addParagraphLine(location, address, 1) goes here.
+    if (DebugInfoProducer *producer = getDebugProducer();
+        producer && producer->isAsmDebugInfo())
+      static_cast<AsmDebugInfoProducer *>(producer)->addParagraphLine(
+          location, address, 1);
   }
   ring[slot] = *staging;
   ++operationCount;
@@ -618,7 +622,11 @@ void Parser::operation_complete(unsigned slot, const Location &location) {
     ring[slot == 0 ? windowSize - 1 : slot - 1].setParagraphEnd(true);
   else
     warning(location, "empty paragraph, 'complete' ignore");
-  // Debug producer: completeParagraph(current real dot) goes here in pass 2.
+  if (DebugInfoProducer *producer = getDebugProducer();
+      pass == 2 && producer && producer->isAsmDebugInfo() &&
+      currentSubsection)
+    static_cast<AsmDebugInfoProducer *>(producer)->completeParagraph(
+        currentSubsection->getRealDot());
   isNewLine();
 }
 
