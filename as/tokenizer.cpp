@@ -97,10 +97,10 @@ Tokenizer::~Tokenizer() {
 
 bool Tokenizer::insertFile(const FileName &name) {
   auto source = std::make_unique<StreamTokenSource>(&words, warnings);
-  if (!source->openFile(name)) {
-    error = source->lastError();
+  // The last error stays for read failures: it tells that the input ended
+  // early. The caller reports a file that does not open.
+  if (!source->openFile(name))
     return false;
-  }
   sources.push_back(std::move(source));
   return true;
 }

@@ -124,7 +124,8 @@ public:
   Tokenizer(const Tokenizer &) = delete;
   Tokenizer &operator=(const Tokenizer &) = delete;
 
-  // Pushes the file on top of the stack; false when it cannot be opened.
+  // Pushes the file on top of the stack; false when it cannot be opened
+  // (the last error is left as it was).
   bool insertFile(const FileName &name);
   // The next token with aliases expanded: the parser's way to read.
   Token *nextToken();
@@ -140,6 +141,7 @@ public:
 
   const Location &getTokenLocation() const;
   void printTokenLocation(std::ostream &os) const;
+  // Why the input ended early (a read failure); empty otherwise.
   const std::string &lastError() const { return error; }
   // The display text of a token for messages; code 256 shows the reason the
   // input ended.
