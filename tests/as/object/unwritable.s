@@ -1,0 +1,3 @@
+; an output place where no file can be made: nothing is left anywhere
+        .data
+        .long 1
