@@ -1090,7 +1090,10 @@ void Parser::evalType() {
     move(TC_NEWLINE);
     return;
   }
-  symbol->setType(architecture->getSymbolTypeCode(static_cast<Word *>(token)));
+  // A section symbol must stay one, or the object would lose it.
+  if (symbol->getType() != STT_SECTION_)
+    symbol->setType(
+        architecture->getSymbolTypeCode(static_cast<Word *>(token)));
   move();
   if (!isLineEnd())
     isNewLine();

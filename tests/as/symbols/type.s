@@ -1,4 +1,4 @@
-; .type sets the symbol type and keeps the binding
+; .type sets the symbol type and keeps the binding; a section symbol stays one
         .data
 o:      .long 0
         .globl o
@@ -7,3 +7,4 @@ o:      .long 0
         .type n, STT_NOTYPE
         .type c, STT_COMMON
         .long f, n, c
+        .type .data, STT_FUNC
