@@ -14,6 +14,7 @@
 #include "symtab.h"
 #include "tokenizer.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,6 +38,15 @@ public:
   explicit TemporaryFile(const std::string &target) {
     std::string pattern = target + ".tmpXXXXXX";
     int fd = mkstemp(pattern.data());
+    if (fd < 0 && errno == ENAMETOOLONG) {
+      // A target name close to the file name limit has no room for the
+      // suffix; a short name in the same directory still renames in place.
+      size_t slash = target.rfind('/');
+      pattern = (slash == std::string::npos ? std::string()
+                                            : target.substr(0, slash + 1)) +
+                ".tmpXXXXXX";
+      fd = mkstemp(pattern.data());
+    }
     if (fd < 0)
       return;
     // mkstemp creates the file for its owner only; give the object the

@@ -491,6 +491,19 @@ TEST_F(CodeGenerationTest, ReplacesAnOlderObjectWithUsualPermissions) {
   EXPECT_EQ(filesIn(scratch.path()), std::vector<std::string>{"x.o"});
 }
 
+TEST_F(CodeGenerationTest, NameAtTheLengthLimitIsStillWritten) {
+  // No room for a suffix after this name, yet the object itself fits.
+  std::string name(250, 'n');
+  name += ".o";
+  Tables t(1);
+  t.standard();
+  t.finish();
+  CodeGeneration cg(ZP200, 1, 0);
+  ASSERT_TRUE(t.write(cg, out(name))) << cg.getError();
+  EXPECT_TRUE(ObjectFile(out(name)).valid());
+  EXPECT_EQ(filesIn(scratch.path()), std::vector<std::string>{name});
+}
+
 TEST_F(CodeGenerationTest, UnwritableDirectoryLeavesNothing) {
   Tables t(1);
   t.standard();
