@@ -4,12 +4,24 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-// Large enough that a source is read in few system calls, small enough that
-// every open include costs little.
-constexpr size_t kBufferSize = 256 * 1024;
+// Large enough that a source is read in few system calls; a small file gets
+// a buffer of its own size, so that deep include chains stay cheap.
+constexpr size_t kMaxBufferSize = 256 * 1024;
+constexpr size_t kMinBufferSize = 4 * 1024;
+
+size_t bufferSizeFor(int fd) {
+  struct stat status;
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+    return kMaxBufferSize;
+  uint64_t size = static_cast<uint64_t>(status.st_size);
+  if (size < kMinBufferSize)
+    return kMinBufferSize;
+  return size < kMaxBufferSize ? static_cast<size_t>(size) : kMaxBufferSize;
+}
 } // namespace
 
 Reader::~Reader() { closeFile(); }
@@ -28,8 +40,8 @@ bool Reader::openFile(const FileName &fileName) {
     current = 0;
     return false;
   }
-  if (buffer.size() != kBufferSize)
-    buffer.resize(kBufferSize);
+  buffer.resize(bufferSizeFor(fd));
+  buffer.shrink_to_fit();
   current = ' ';
   line = 1;
   col = 1;

@@ -131,6 +131,34 @@ TEST_F(TokenizerTest, IncludedFileEndsBeforeTheIncludingFileGoesOn) {
   EXPECT_EQ(tokenizer.getTokenLocation().getName(), "");
 }
 
+TEST_F(TokenizerTest, DeepIncludeChain) {
+  // Each file names the next one; every file ends before its includer goes
+  // on with its last word.
+  const int depth = 300;
+  for (int i = 0; i < depth; ++i)
+    dir.write("f" + std::to_string(i) + ".s",
+              "next\nback" + std::to_string(i) + "\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(dir.path() + "/f0.s")));
+  int opened = 1;
+  int ends = 0;
+  std::vector<std::string> backs;
+  for (Token *t = tokenizer.nextToken(); t->getCode() != TC_NONE;
+       t = tokenizer.nextToken()) {
+    std::string text = tokenizer.displayText(t);
+    if (text == "next" && opened < depth) {
+      ASSERT_TRUE(tokenizer.insertFile(
+          FileName(dir.path() + "/f" + std::to_string(opened++) + ".s")));
+    } else if (text.compare(0, 4, "back") == 0) {
+      backs.push_back(text);
+    }
+    ends += t->getCode() == TC_EOF;
+  }
+  EXPECT_EQ(ends, depth);
+  ASSERT_EQ(backs.size(), static_cast<size_t>(depth));
+  EXPECT_EQ(backs.front(), "back" + std::to_string(depth - 1));
+  EXPECT_EQ(backs.back(), "back0");
+}
+
 TEST_F(TokenizerTest, ReadFailureEndsAllInput) {
   std::string main = dir.write("main.s", "a\nb\nc\n");
   ASSERT_TRUE(tokenizer.insertFile(FileName(main)));
