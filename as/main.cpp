@@ -1,8 +1,7 @@
 // main.cpp - zv-as entry: the command line, the checks of the source file
 // and the output path, then one run over the source.
-#include "filename.h"
 #include "filestat.h"
-#include "tokenizer.h"
+#include "parser.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -278,22 +277,11 @@ void pruneIncludeDirectories(const std::string &prog,
   dirs.swap(kept);
 }
 
-// Reads the whole token stream of the source so that its lexical warnings
-// are shown; returns the error count. Stands where the parser's run goes.
-int runTokenStream(const Options &opts) {
-  const std::string &input = opts.files.front();
-  Tokenizer tokenizer(true);
-  if (!tokenizer.insertFile(FileName(input))) {
-    std::cerr << "Error: can't open '" << input << "' for reading\n";
-    return 1;
-  }
-  while (tokenizer.nextToken()->getCode() != TC_NONE) {
-  }
-  if (!tokenizer.lastError().empty()) {
-    std::cerr << input << ": fatal error: " << tokenizer.lastError() << "\n";
-    return 1;
-  }
-  return 0;
+// One assembly; returns its error count.
+int assemble(const Options &opts) {
+  Parser parser(opts.outputName, opts.includeDirectories, opts.processorCode,
+                opts.syntax, opts.debug);
+  return parser.parse(opts.files.front());
 }
 
 // The error count is the exit status; only its low 8 bits survive, so a
@@ -317,5 +305,5 @@ int main(int argc, char **argv) {
   if (int rc = checkFiles(opts); rc != Continue)
     return rc;
   pruneIncludeDirectories(prog, opts.includeDirectories);
-  return exitStatus(runTokenStream(opts));
+  return exitStatus(assemble(opts));
 }
