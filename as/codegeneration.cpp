@@ -115,9 +115,20 @@ bool CodeGeneration::generateCode(const std::string &fileName,
   TemporaryFile temporary(fileName);
   if (!temporary.isCreated())
     return setWriterError(ioelf_base::CantOpen);
+  if (!writeObject(temporary.getName())) {
+    // The scratch file goes with the temporary; the stream is done too.
+    if (writer)
+      writer->close();
+    return false;
+  }
+  if (!temporary.commit(fileName))
+    return setWriterError(ioelf_base::CantWrite);
+  return true;
+}
 
+bool CodeGeneration::writeObject(const std::string &scratchName) {
   // The writer: a relocatable object in the model's byte order.
-  writer = std::make_unique<oelf>(temporary.getName());
+  writer = std::make_unique<oelf>(scratchName);
   if (ioelf_base::errc e = writer->init(encoding, ET_REL, code, 0, flags))
     return setWriterError(e);
 
@@ -134,13 +145,11 @@ bool CodeGeneration::generateCode(const std::string &fileName,
       !writeRelSectionData())
     return false;
 
-  // Header tables and the ELF header, then the object takes its name.
+  // Header tables and the ELF header.
   if (ioelf_base::errc e = writer->accomplish())
     return setWriterError(e);
   if (ioelf_base::errc e = writer->close())
     return setWriterError(e);
-  if (!temporary.commit(fileName))
-    return setWriterError(ioelf_base::CantWrite);
   return true;
 }
 

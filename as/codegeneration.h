@@ -60,6 +60,7 @@ private:
   // One byte stream the debug producer delivered.
   using Block = std::vector<uint8_t>;
 
+  bool writeObject(const std::string &scratchName);
   bool setWriterError(int code);
   Section *findSection(const std::string &name) const;
   uint64_t sectionDataSize(const Section *section) const;
