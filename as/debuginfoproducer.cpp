@@ -21,7 +21,14 @@ const char *const ProducerName = "Zorvel assembler";
 // writer replaces by ours; its 32-bit addresses match the target.
 const char *const IsaName = "x86";
 const char *const DwarfVersion = "V4";
+// The line program needs the DWARF 3 standard opcodes for prologue_end,
+// epilogue_begin and isa; the isa's default stops before them.
+const char *const ExtraOptions = "opcode_base=13";
 const char *const LocError = "internal as error (.file, .loc)";
+// libdwarf writes DW_LNE_set_discriminator with a length one byte too
+// long, which derails every reader of the rows that follow; the rows are
+// written without it.
+const Dwarf_Unsigned NoDiscriminator = 0;
 
 // Where the symbol's value in force was written in the source.
 Location definitionOf(const Symbol *symbol) {
@@ -117,7 +124,8 @@ bool DebugInfoProducer::init() {
 
   Dwarf_Error error = nullptr;
   if (dwarf_producer_init(flags, callback, nullptr, nullptr, userData, IsaName,
-                          DwarfVersion, nullptr, &dbg, &error) != DW_DLV_OK) {
+                          DwarfVersion, ExtraOptions, &dbg,
+                          &error) != DW_DLV_OK) {
     dbg = nullptr;
     return fail("couldn't create dwarf descriptor for compilation unit '" +
                     file.getName() + "': ",
@@ -276,7 +284,6 @@ void AsmDebugInfoProducer::addParagraphLine(const Location &location,
   line->column = location.getCol();
   line->codeOffset = codeOffset;
   line->isStmt = isStmt;
-  line->file = location.getFileName();
   paragraph->addLine(std::move(line));
 }
 
@@ -524,11 +531,12 @@ bool AsmDebugInfoProducer::addParagraphLines(const Paragraph &paragraph) {
     sequenceEnd = start;
   }
 
+  // A paragraph never spans files: .include is refused inside one.
+  Dwarf_Unsigned fileIndex = 0;
+  if (!getDwarfFileIndex(paragraph.getDefinition().getFileName(), fileIndex))
+    return false;
   bool first = true;
   for (const std::unique_ptr<ParagraphLine> &line : lines) {
-    Dwarf_Unsigned fileIndex = 0;
-    if (!getDwarfFileIndex(line->file, fileIndex))
-      return false;
     if (dwarf_add_line_entry_c(dbg, fileIndex, line->codeOffset, line->line,
                                line->column, line->isStmt, first ? 1 : 0, 0, 0,
                                0, 0, &error) != DW_DLV_OK)
@@ -678,7 +686,7 @@ bool SrcDebugInfoProducer::transformToDiskForm() {
                                  static_cast<Dwarf_Signed>(row->column),
                                  row->isStmt, row->basicBlock,
                                  row->epilogueBegin, row->prologueEnd, row->isa,
-                                 row->discriminator, &error) != DW_DLV_OK)
+                                 NoDiscriminator, &error) != DW_DLV_OK)
         return fail("couldn't add line entry for compilation unit: ", error);
     if (dwarf_lne_end_sequence_a(dbg, textSize, &error) != DW_DLV_OK)
       return fail("couldn't set the end of a contiguous block of "

@@ -60,9 +60,6 @@ struct ParagraphLine {
   uint32_t column = 0;
   uint64_t codeOffset = 0;
   int isStmt = 0;
-  // The file the operation was read from, which an .include inside the
-  // paragraph makes differ from the paragraph's own file.
-  FileName file;
 };
 
 // A label in a text section together with the operations that follow it.
