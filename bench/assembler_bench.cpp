@@ -1,0 +1,385 @@
+// assembler_bench.cpp - end-to-end speed and peak memory of zv-as on large
+// generated sources, and of the host's GNU as on the same data directives.
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One finished run of a child program.
+struct RunResult {
+  bool ok = false;
+  double seconds = 0;
+  double peakMB = 0;
+  std::string error;
+};
+
+std::string firstLine(const std::string &path) {
+  std::ifstream in(path);
+  std::string line;
+  std::getline(in, line);
+  return line;
+}
+
+// Runs the program with stdout discarded and stderr kept in errPath; the
+// wall time covers fork to reaping, the peak is the child's own RSS.
+RunResult runProgram(const std::vector<std::string> &args,
+                     const std::string &errPath) {
+  RunResult result;
+  std::vector<char *> argv;
+  for (const std::string &a : args)
+    argv.push_back(const_cast<char *>(a.c_str()));
+  argv.push_back(nullptr);
+
+  auto start = std::chrono::steady_clock::now();
+  pid_t pid = fork();
+  if (pid < 0) {
+    result.error = "fork failed";
+    return result;
+  }
+  if (pid == 0) {
+    int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int null = open("/dev/null", O_WRONLY);
+    if (err < 0 || null < 0 || dup2(null, 1) < 0 || dup2(err, 2) < 0)
+      _exit(126);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  while (wait4(pid, &status, 0, &usage) < 0) {
+    if (errno != EINTR) {
+      result.error = "wait4 failed";
+      return result;
+    }
+  }
+  auto stop = std::chrono::steady_clock::now();
+  result.seconds = std::chrono::duration<double>(stop - start).count();
+  result.peakMB = static_cast<double>(usage.ru_maxrss) / 1024.0; // KB on Linux
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+    result.ok = true;
+  } else {
+    result.error = args[0] + " failed (status " +
+                   std::to_string(WIFEXITED(status) ? WEXITSTATUS(status)
+                                                    : 128 + WTERMSIG(status)) +
+                   "): " + firstLine(errPath);
+  }
+  return result;
+}
+
+// Bytes of the named section of an ELF32 object of either byte order; false
+// when the file is not such an object or lacks the section.
+bool readSection(const std::string &path, const std::string &name,
+                 std::string &bytes) {
+  std::ifstream in(path, std::ios::binary);
+  std::string file((std::istreambuf_iterator<char>(in)),
+                   std::istreambuf_iterator<char>());
+  if (file.size() < 52 ||
+      file.compare(0, 4,
+                   "\x7f"
+                   "ELF") != 0 ||
+      file[4] != 1)
+    return false;
+  const bool big = file[5] == 2;
+  auto get = [&](uint64_t at, unsigned size, uint64_t &value) {
+    if (at + size > file.size())
+      return false;
+    value = 0;
+    for (unsigned i = 0; i < size; ++i) {
+      uint64_t byte = static_cast<unsigned char>(file[at + i]);
+      value |= big ? byte << (8 * (size - 1 - i)) : byte << (8 * i);
+    }
+    return true;
+  };
+  uint64_t shoff, shentsize, shnum, shstrndx;
+  if (!get(32, 4, shoff) || !get(46, 2, shentsize) || !get(48, 2, shnum) ||
+      !get(50, 2, shstrndx) || shentsize < 40 || shstrndx >= shnum)
+    return false;
+  uint64_t namesOffset;
+  if (!get(shoff + shstrndx * shentsize + 16, 4, namesOffset))
+    return false;
+  for (uint64_t i = 0; i < shnum; ++i) {
+    uint64_t header = shoff + i * shentsize;
+    uint64_t nameIndex, offset, size;
+    if (!get(header, 4, nameIndex) || !get(header + 16, 4, offset) ||
+        !get(header + 20, 4, size))
+      return false;
+    uint64_t at = namesOffset + nameIndex;
+    if (at >= file.size() ||
+        file.compare(at, name.size() + 1, name.c_str(), name.size() + 1) != 0)
+      continue;
+    if (offset + size > file.size())
+      return false;
+    bytes = file.substr(offset, size);
+    return true;
+  }
+  return false;
+}
+
+// The generated sources and the programs under test; the directory and its
+// files are removed with the object.
+class Workspace {
+public:
+  Workspace() {
+    const char *tmp = std::getenv("TMPDIR");
+    std::string pattern =
+        std::string(tmp && *tmp ? tmp : "/tmp") + "/zv-as-bench-XXXXXX";
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (mkdtemp(buffer.data()) != nullptr)
+      dir = buffer.data();
+    const char *zvAs = std::getenv("ZV_AS");
+    zvAsPath = zvAs && *zvAs ? zvAs : ZV_AS_PATH;
+    const char *gnuAs = std::getenv("ZV_GNU_AS");
+    gnuAsPath = gnuAs && *gnuAs ? gnuAs : "/usr/bin/as";
+  }
+  ~Workspace() {
+    if (dir.empty())
+      return;
+    for (const std::string &f : created)
+      unlink(f.c_str());
+    rmdir(dir.c_str());
+  }
+  Workspace(const Workspace &) = delete;
+  Workspace &operator=(const Workspace &) = delete;
+
+  bool usable() const { return !dir.empty(); }
+  std::string file(const std::string &name) {
+    std::string path = dir + "/" + name;
+    created.push_back(path);
+    return path;
+  }
+
+  std::string dir;
+  std::string zvAsPath;
+  std::string gnuAsPath;
+
+private:
+  std::vector<std::string> created;
+};
+
+// A generated source with its size.
+struct Source {
+  std::string path;
+  int64_t lines = 0;
+  int64_t bytes = 0;
+};
+
+Source writeSource(Workspace &ws, const std::string &name,
+                   const std::string &text) {
+  Source source;
+  source.path = ws.file(name);
+  std::ofstream(source.path, std::ios::binary) << text;
+  source.bytes = static_cast<int64_t>(text.size());
+  for (char c : text)
+    source.lines += c == '\n';
+  return source;
+}
+
+// Paragraphs of operations reading, combining and storing data of the
+// paragraph's own data block, with jumps between paragraphs.
+Source mixedSource(Workspace &ws, int64_t minLines) {
+  std::mt19937 random(11);
+  std::string text;
+  text.reserve(static_cast<size_t>(minLines) * 18);
+  int64_t lines = 0;
+  auto line = [&](const std::string &s) {
+    text += s;
+    text += '\n';
+    ++lines;
+  };
+  for (unsigned i = 0; lines < minLines; ++i) {
+    std::string n = std::to_string(i);
+    line("        .data");
+    line("v" + n + ":  .long " + std::to_string(random() % 100000) + ", " +
+         std::to_string(random() % 100000));
+    line("        .byte 1, 2, " + std::to_string(random() % 256));
+    line("        .ascii \"record " + n + "\"");
+    line("        .align 4");
+    line("w" + n + ":  .long 0");
+    line("        .text");
+    line("p" + n + ":");
+    line("        rdl v" + n + "          ; first input");
+    line("        rdl w" + n);
+    line("        addl @1, @2");
+    line("        setl #PSW, " + std::to_string(random() % 16));
+    line("        subl @2, " + std::to_string(random() % 1000));
+    line("        wrl @1, w" + n);
+    line("        jne @2, p" + std::to_string(i / 2));
+    line("        jmp p" + n);
+    line("        complete");
+  }
+  return writeSource(ws, "mixed.s", text);
+}
+
+// Data directives with one meaning for both assemblers: no comments (the
+// hosts differ on ';'), plain strings, byte alignment, numbers that fit.
+Source dataSource(Workspace &ws, int64_t minLines) {
+  std::mt19937_64 random(5);
+  std::string text;
+  text.reserve(static_cast<size_t>(minLines) * 24);
+  int64_t lines = 0;
+  auto line = [&](const std::string &s) {
+    text += s;
+    text += '\n';
+    ++lines;
+  };
+  line(".data");
+  for (unsigned i = 0; lines < minLines; ++i) {
+    line("d" + std::to_string(i) + ":");
+    line(".byte " + std::to_string(random() % 256) + ", " +
+         std::to_string(random() % 128) + ", 0x7f, -1");
+    line(".short " + std::to_string(random() % 65536) + ", -2");
+    line(".long " + std::to_string(random() % 0x80000000) + ", -" +
+         std::to_string(random() % 1000));
+    line(".quad " + std::to_string(random() >> 2) + ", -1");
+    line(".ascii \"text " + std::to_string(i) + "\"");
+    line(".asciz \"zero ended\"");
+    line(".align " + std::string(i % 2 ? "4" : "8"));
+    line(".skip " + std::to_string(random() % 5));
+    line(".skip 2, " + std::to_string(random() % 256));
+  }
+  return writeSource(ws, "data.s", text);
+}
+
+void setRateCounters(benchmark::State &state, const std::string &prefix,
+                     const Source &source, double seconds, double peakMB) {
+  double runs = static_cast<double>(state.iterations());
+  state.counters[prefix + "lines_per_s"] =
+      static_cast<double>(source.lines) * runs / seconds;
+  state.counters[prefix + "MB_per_s"] =
+      static_cast<double>(source.bytes) * runs / seconds / 1e6;
+  state.counters[prefix + "peak_MB"] = peakMB;
+}
+
+void assembleMixed(benchmark::State &state, Workspace &ws,
+                   const Source &source) {
+  std::string object = ws.file("mixed.o");
+  std::string err = ws.file("mixed.err");
+  double total = 0, peak = 0;
+  for (auto _ : state) {
+    RunResult r = runProgram(
+        {ws.zvAsPath, "--arch=ZP100", source.path, "-o", object}, err);
+    if (!r.ok) {
+      state.SkipWithError(r.error.c_str());
+      return;
+    }
+    state.SetIterationTime(r.seconds);
+    total += r.seconds;
+    peak = std::max(peak, r.peakMB);
+  }
+  setRateCounters(state, "", source, total, peak);
+}
+
+// Checked once before timing: both objects hold the same .data bytes.
+std::string compareData(const std::string &zvObject,
+                        const std::string &gnuObject) {
+  std::string zvBytes, gnuBytes;
+  if (!readSection(zvObject, ".data", zvBytes))
+    return "no .data in the zv-as object";
+  if (!readSection(gnuObject, ".data", gnuBytes))
+    return "no .data in the GNU as object";
+  if (zvBytes == gnuBytes)
+    return "";
+  size_t at = 0;
+  while (at < zvBytes.size() && at < gnuBytes.size() &&
+         zvBytes[at] == gnuBytes[at])
+    ++at;
+  return ".data differs at offset " + std::to_string(at) + " (sizes " +
+         std::to_string(zvBytes.size()) + " and " +
+         std::to_string(gnuBytes.size()) + ")";
+}
+
+// Both assemblers on the same data source, alternating so that a load on the
+// machine hits both alike; the manual time is zv-as's.
+void assembleData(benchmark::State &state, Workspace &ws,
+                  const Source &source) {
+  if (access(ws.gnuAsPath.c_str(), X_OK) != 0) {
+    state.SkipWithError(("no GNU as at " + ws.gnuAsPath).c_str());
+    return;
+  }
+  std::string zvObject = ws.file("data-zv.o");
+  std::string gnuObject = ws.file("data-gnu.o");
+  std::string err = ws.file("data.err");
+  std::vector<std::string> zv = {ws.zvAsPath, "--arch=ZP200", source.path, "-o",
+                                 zvObject};
+  std::vector<std::string> gnu = {ws.gnuAsPath, "--32", source.path, "-o",
+                                  gnuObject};
+  RunResult first = runProgram(zv, err);
+  if (first.ok)
+    first = runProgram(gnu, err);
+  if (!first.ok) {
+    state.SkipWithError(first.error.c_str());
+    return;
+  }
+  std::string difference = compareData(zvObject, gnuObject);
+  if (!difference.empty()) {
+    state.SkipWithError(difference.c_str());
+    return;
+  }
+
+  double zvTotal = 0, gnuTotal = 0, zvPeak = 0, gnuPeak = 0;
+  for (auto _ : state) {
+    RunResult z = runProgram(zv, err);
+    RunResult g = z.ok ? runProgram(gnu, err) : z;
+    if (!z.ok || !g.ok) {
+      state.SkipWithError((z.ok ? g : z).error.c_str());
+      return;
+    }
+    state.SetIterationTime(z.seconds);
+    zvTotal += z.seconds;
+    gnuTotal += g.seconds;
+    zvPeak = std::max(zvPeak, z.peakMB);
+    gnuPeak = std::max(gnuPeak, g.peakMB);
+  }
+  setRateCounters(state, "zv_", source, zvTotal, zvPeak);
+  setRateCounters(state, "gnu_", source, gnuTotal, gnuPeak);
+  state.counters["time_ratio_zv_to_gnu"] = zvTotal / gnuTotal;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
+  Workspace ws;
+  if (!ws.usable()) {
+    std::cerr << "assembler_bench: cannot make a scratch directory\n";
+    return 1;
+  }
+  const Source mixed = mixedSource(ws, 1000000);
+  const Source data = dataSource(ws, 1000000);
+  benchmark::RegisterBenchmark(
+      "BM_AssembleMixed",
+      [&](benchmark::State &s) { assembleMixed(s, ws, mixed); })
+      ->UseManualTime()
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(1)
+      ->Repetitions(3);
+  benchmark::RegisterBenchmark(
+      "BM_AssembleDataVsGnuAs",
+      [&](benchmark::State &s) { assembleData(s, ws, data); })
+      ->UseManualTime()
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(1)
+      ->Repetitions(3);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
