@@ -483,6 +483,10 @@ void Lexer::restoreState() {
   reader.setReadLine(state.line);
   reader.setReadCol(state.col);
   reader.setCurrentChar(state.current);
+  // The saved point lies before the end of the file: the closing line end
+  // and end-of-file token are still to come.
+  endLineGiven = false;
+  endOfFileGiven = false;
 }
 
 void Lexer::purgeState() {

@@ -203,18 +203,21 @@ private:
   void evalTerminatingPseudoOperation(
       const TerminatingPseudoOperation *directive, const Location &location);
   bool evalIfe(const TerminatedPseudoOperation *directive);
+  bool evalIfValue(const std::string &name, int code);
   bool evalIfb(bool blank);
   bool evalIfd(const TerminatedPseudoOperation *directive, bool defined);
   bool evalIfeqs(bool equal);
-  void evalElse(const PseudoOperation *directive);
-  void evalEndif();
+  void evalElse(const PseudoOperation *directive, const Location &location);
+  void evalEndif(const Location &location);
   void evalRept();
-  void evalEndr();
+  void evalEndr(const Location &location);
   void addTerminatedPseudoOperationToStack(
       const TerminatedPseudoOperation *directive, const Location &location);
   void skipConditionalBlock();
   void skipToCurrentTerminator();
-  void skipPseudoOperation();
+  void skipBlock(bool stopAtElse);
+  bool skipPseudoOperation(size_t depth, bool stopAtElse);
+  bool findIncludeFile(const std::string &name, std::string &path);
   void evalInclude();
   void evalErr();
   void evalError();

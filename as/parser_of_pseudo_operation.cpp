@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "architecture.h"
+#include "debuginfoproducer.h"
 #include "expression.h"
 #include "expressioncalculator.h"
 #include "expressionnode.h"
+#include "filestat.h"
 #include "float.h"
 #include "instruction.h"
 #include "sectab.h"
@@ -19,6 +21,7 @@
 #include "subsection.h"
 #include "symbol.h"
 #include "symtab.h"
+#include "terminator.h"
 #include "token.h"
 #include "tokenizer.h"
 
@@ -259,7 +262,7 @@ void Parser::evalPseudoOperation(const PseudoOperation *directive,
         static_cast<const TerminatingPseudoOperation *>(directive), location);
   case PO_ELSE:
   case PO_ELSEIF:
-    return evalElse(directive);
+    return evalElse(directive, location);
   case PO_INCLUDE:
     return evalInclude();
   case PO_ERR:
@@ -1140,33 +1143,426 @@ void Parser::evalSize() {
 
 // ---- conditional, repetition, include, message and position directives ----
 
-void Parser::evalTerminatedPseudoOperation(const TerminatedPseudoOperation *,
-                                           const Location &) {
-  move(TC_NEWLINE);
+namespace {
+
+// Open source files allowed at once: a file that includes itself stops here
+// instead of exhausting the process.
+constexpr size_t MAX_INCLUDE_DEPTH = 64;
+
+// The name used in the messages of .ifndef and .ifnotdef.
+const char *ifdefName(bool defined) { return defined ? ".ifdef" : ".ifndef"; }
+
+bool isLocOption(const std::string &name) {
+  return name == "basic_block" || name == "prologue_end" ||
+         name == "epilogue_begin" || name == "is_stmt" || name == "isa" ||
+         name == "discriminator";
 }
-void Parser::evalTerminatingPseudoOperation(const TerminatingPseudoOperation *,
-                                            const Location &) {
-  move(TC_NEWLINE);
+
+} // namespace
+
+// .rept count | .if expression | .ifdef name | .ifb [text] | .ifeqs s1, s2
+// ... (the directive table names each closer)
+void Parser::evalTerminatedPseudoOperation(
+    const TerminatedPseudoOperation *directive, const Location &location) {
+  addTerminatedPseudoOperationToStack(directive, location);
+  bool condition = false;
+  switch (directive->getCode()) {
+  case PO_REPT:
+    return evalRept();
+  case PO_IF:
+  case PO_IFEQ:
+  case PO_IFGE:
+  case PO_IFGT:
+  case PO_IFLE:
+  case PO_IFLT:
+    condition = evalIfe(directive);
+    break;
+  case PO_IFDEF:
+    condition = evalIfd(directive, true);
+    break;
+  case PO_IFNDEF:
+    condition = evalIfd(directive, false);
+    break;
+  case PO_IFB:
+    condition = evalIfb(true);
+    break;
+  case PO_IFNB:
+    condition = evalIfb(false);
+    break;
+  case PO_IFEQS:
+    condition = evalIfeqs(true);
+    break;
+  case PO_IFNES:
+    condition = evalIfeqs(false);
+    break;
+  default:
+    break;
+  }
+  if (!condition)
+    skipConditionalBlock();
 }
-bool Parser::evalIfe(const TerminatedPseudoOperation *) { return false; }
-bool Parser::evalIfb(bool) { return false; }
-bool Parser::evalIfd(const TerminatedPseudoOperation *, bool) { return false; }
-bool Parser::evalIfeqs(bool) { return false; }
-void Parser::evalElse(const PseudoOperation *) { move(TC_NEWLINE); }
-void Parser::evalEndif() { move(TC_NEWLINE); }
-void Parser::evalRept() { move(TC_NEWLINE); }
-void Parser::evalEndr() { move(TC_NEWLINE); }
+
+// .endif | .endr
+void Parser::evalTerminatingPseudoOperation(
+    const TerminatingPseudoOperation *directive, const Location &location) {
+  if (directive->getCode() == PO_ENDR)
+    evalEndr(location);
+  else
+    evalEndif(location);
+}
+
+bool Parser::evalIfe(const TerminatedPseudoOperation *directive) {
+  return evalIfValue(directive->getName(), directive->getCode());
+}
+
+// A value condition of the given directive code; .elseif tests like .if.
+bool Parser::evalIfValue(const std::string &name, int code) {
+  ExpressionPtr e(parseExpression());
+  if (!e)
+    return false;
+  long long value = 0;
+  if (!isAbsoluteExpression(e.get(), value,
+                            "non-constant expression in '" + name +
+                                "' statement"))
+    return false;
+  if (!isNewLine())
+    return false;
+  switch (code) {
+  case PO_IFEQ:
+    return value == 0;
+  case PO_IFGE:
+    return value >= 0;
+  case PO_IFGT:
+    return value > 0;
+  case PO_IFLE:
+    return value <= 0;
+  case PO_IFLT:
+    return value < 0;
+  default:
+    return value != 0;
+  }
+}
+
+// .ifb [anything] | .ifnb [anything]
+bool Parser::evalIfb(bool blank) {
+  const bool result = isLineEnd() == blank;
+  move(TC_NEWLINE);
+  return result;
+}
+
+// .ifdef name | .ifndef name | .ifnotdef name
+bool Parser::evalIfd(const TerminatedPseudoOperation *, bool defined) {
+  if (tokenCode() != TC_WORD) {
+    errorAtToken(std::string("invalid identifier for '") + ifdefName(defined) +
+                 "'");
+    return false;
+  }
+  // Looked up, never created: a test must not make a symbol appear.
+  const Symbol *symbol =
+      symtab->getExistingSymbol(static_cast<const Word *>(token));
+  const bool hasValue = symbol && symbol->isValueDefined();
+  move();
+  if (!isNewLine())
+    return false;
+  return hasValue == defined;
+}
+
+// .ifeqs "a", "b" | .ifnes "a", "b"
+bool Parser::evalIfeqs(bool equal) {
+  if (isNotString())
+    return false;
+  // The lexer reuses its string token: keep the text.
+  const std::string first = static_cast<const String *>(token)->getText();
+  move();
+  if (isNotComma())
+    return false;
+  move();
+  if (isNotString())
+    return false;
+  const bool same = first == static_cast<const String *>(token)->getText();
+  move();
+  if (!isNewLine())
+    return false;
+  return same == equal;
+}
+
+// .else | .elseif expression, met while assembling the true branch
+void Parser::evalElse(const PseudoOperation *directive,
+                      const Location &location) {
+  if (blockStack.empty() || !blockStack.back()->isIfBlock()) {
+    error(location, "'" + directive->getName() + "' without matching '.if'");
+    move(TC_NEWLINE);
+    return;
+  }
+  if (directive->getKind() == PO_ELSE && !isLineEnd())
+    isNewLine();
+  skipToCurrentTerminator();
+}
+
+// .endif
+void Parser::evalEndif(const Location &location) {
+  if (blockStack.empty() || !blockStack.back()->isIfBlock()) {
+    error(location, "'.endif' without matching '.if'");
+    move(TC_NEWLINE);
+    return;
+  }
+  blockStack.pop_back();
+  if (!isLineEnd())
+    isNewLine();
+}
+
+// .rept count
+void Parser::evalRept() {
+  ExpressionPtr e(parseExpression());
+  long long count = 0;
+  if (!e || !isAbsoluteExpression(e.get(), count)) {
+    skipToCurrentTerminator();
+    return;
+  }
+  if (!isLineEnd())
+    isNewLine();
+  // Without a line end the input has ended: there is no body to replay.
+  if (count <= 0 || tokenCode() != TC_NEWLINE) {
+    skipToCurrentTerminator();
+    return;
+  }
+  static_cast<ReptTerminator &>(*blockStack.back()).setValues(count - 1);
+  tokenizer->storeState();
+}
+
+// .endr
+void Parser::evalEndr(const Location &location) {
+  // The saved reading point belongs to the file of the .rept: an .endr of
+  // another file cannot close it.
+  if (blockStack.empty() || !blockStack.back()->isReptBlock() ||
+      blockStack.back()->getLocation().getIndex() != location.getIndex()) {
+    error(location, ".endr encountered without preceeding .rept");
+    move(TC_NEWLINE);
+    return;
+  }
+  if (!isLineEnd())
+    isNewLine();
+  auto &rept = static_cast<ReptTerminator &>(*blockStack.back());
+  // Only from a line end can reading go back to the body; an input that
+  // has ended ends the repetition too.
+  if (tokenCode() == TC_NEWLINE && rept.isNext()) {
+    tokenizer->restoreState();
+    return;
+  }
+  tokenizer->purgeState();
+  blockStack.pop_back();
+}
+
 void Parser::addTerminatedPseudoOperationToStack(
-    const TerminatedPseudoOperation *, const Location &) {}
-void Parser::skipConditionalBlock() {}
-void Parser::skipToCurrentTerminator() {}
-void Parser::skipPseudoOperation() { move(TC_NEWLINE); }
-void Parser::evalInclude() { move(TC_NEWLINE); }
-void Parser::evalErr() { move(TC_NEWLINE); }
-void Parser::evalError() { move(TC_NEWLINE); }
-void Parser::evalWarning() { move(TC_NEWLINE); }
-void Parser::evalFail() { move(TC_NEWLINE); }
-void Parser::evalPrint() { move(TC_NEWLINE); }
+    const TerminatedPseudoOperation *directive, const Location &location) {
+  if (directive->getCode() == PO_REPT)
+    blockStack.push_back(std::make_unique<ReptTerminator>(location, directive));
+  else
+    blockStack.push_back(std::make_unique<Terminator>(location, directive));
+}
+
+// Passes over a false branch up to its .else, a true .elseif or its .endif.
+void Parser::skipConditionalBlock() { skipBlock(true); }
+
+// Passes over the rest of the block on top of the stack and its closer.
+void Parser::skipToCurrentTerminator() { skipBlock(false); }
+
+// Reads statements without assembling them until the block on top when
+// skipping began is closed (or, with stopAtElse, one of its other branches
+// is entered). A file that ends meanwhile is closed as in assembly, so the
+// skipping goes on in the file that included it.
+void Parser::skipBlock(bool stopAtElse) {
+  const size_t depth = blockStack.size();
+  move(TC_NEWLINE);
+  while (blockStack.size() >= depth) {
+    switch (tokenCode()) {
+    case TC_NEWLINE:
+      move();
+      break;
+    case TC_NONE:
+      return;
+    case TC_EOF:
+      eval__EOF__();
+      move();
+      break;
+    case TC_WORD:
+      if (skipPseudoOperation(depth, stopAtElse))
+        return;
+      break;
+    default:
+      move(TC_NEWLINE);
+      break;
+    }
+  }
+}
+
+// One statement of a skipped block, at its first word. Labels are passed
+// over and the rest of their line examined; block directives keep the
+// stack in step. True when skipping stops at an .else or a true .elseif.
+bool Parser::skipPseudoOperation(size_t depth, bool stopAtElse) {
+  const Word *word = static_cast<const Word *>(token);
+  const Location location = getTokenLocation();
+  move();
+  if (tokenCode() == ':' || tokenCode() == TC_ASSIGN) {
+    move();
+    return false;
+  }
+  const Instruction *instruction = architecture->getInstruction(word);
+  if (!instruction || !instruction->isPseudoOperation()) {
+    move(TC_NEWLINE);
+    return false;
+  }
+  switch (instruction->getKind()) {
+  case IK_TERMINATED:
+    addTerminatedPseudoOperationToStack(
+        static_cast<const TerminatedPseudoOperation *>(instruction), location);
+    // Without stopAtElse the caller's own loop carries the nested block.
+    if (stopAtElse)
+      skipToCurrentTerminator();
+    else
+      move(TC_NEWLINE);
+    return false;
+  case IK_TERMINATING:
+    evalTerminatingPseudoOperation(
+        static_cast<const TerminatingPseudoOperation *>(instruction), location);
+    return false;
+  case PO_ELSE:
+    if (!stopAtElse || blockStack.size() != depth)
+      break;
+    if (!isLineEnd())
+      isNewLine();
+    return true;
+  case PO_ELSEIF:
+    if (!stopAtElse || blockStack.size() != depth)
+      break;
+    if (evalIfValue(instruction->getName(), PO_IF))
+      return true;
+    break;
+  default:
+    break;
+  }
+  move(TC_NEWLINE);
+  return false;
+}
+
+// The name as given, else in the include directories, the last given first.
+bool Parser::findIncludeFile(const std::string &name, std::string &path) {
+  path = name;
+  if (FileStat(name).isExists())
+    return true;
+  for (auto dir = includeDirectories.rbegin(); dir != includeDirectories.rend();
+       ++dir) {
+    path = *dir + FileStat::separator() + name;
+    if (FileStat(path).isExists())
+      return true;
+  }
+  return false;
+}
+
+// .include "file"
+void Parser::evalInclude() {
+  if (isNotString()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  const std::string name = static_cast<const String *>(token)->getText();
+  const Location location = getTokenLocation();
+  move();
+  if (!isNewLine())
+    return;
+  std::string path;
+  if (!findIncludeFile(name, path)) {
+    error(location, "can't open '" + name + "' for reading: no such file");
+    return;
+  }
+  if (!FileStat(path).isReg()) {
+    error(location, "can't open '" + path + "' for reading: no regular file");
+    return;
+  }
+  if (tokenizer->fileDepth() >= MAX_INCLUDE_DEPTH) {
+    error(location, "include nesting too deep (" +
+                        std::to_string(MAX_INCLUDE_DEPTH) + " levels); '" +
+                        name + "' not included");
+    return;
+  }
+  if (!tokenizer->insertFile(FileName(path)))
+    error(location, "can't open '" + path + "' for reading");
+}
+
+// .err
+void Parser::evalErr() {
+  errorAtToken(".err encountered");
+  if (!isLineEnd())
+    isNewLine();
+}
+
+// .error ["text"]
+void Parser::evalError() {
+  if (isLineEnd()) {
+    errorAtToken(".error directive invoked in source file");
+    return;
+  }
+  if (isNotString()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  errorAtToken(static_cast<const String *>(token)->getText());
+  move();
+  if (!isLineEnd())
+    isNewLine();
+}
+
+// .warning ["text"]
+void Parser::evalWarning() {
+  if (isLineEnd()) {
+    warningAtToken(".warning directive invoked in source file");
+    return;
+  }
+  if (isNotString()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  warningAtToken(static_cast<const String *>(token)->getText());
+  move();
+  if (!isLineEnd())
+    isNewLine();
+}
+
+// .fail expression: 500 and above only warn
+void Parser::evalFail() {
+  const Location location = getTokenLocation();
+  ExpressionPtr e(parseExpression());
+  if (!e) {
+    move(TC_NEWLINE);
+    return;
+  }
+  long long value = 0;
+  if (!isAbsoluteExpression(e.get(), value)) {
+    move(TC_NEWLINE);
+    return;
+  }
+  const std::string text = ".fail " + std::to_string(value) + " encountered";
+  if (value >= 500)
+    warning(location, text);
+  else
+    error(location, text);
+  if (!isLineEnd())
+    isNewLine();
+}
+
+// .print "text": once, from pass 2
+void Parser::evalPrint() {
+  if (isNotString()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  const std::string text = static_cast<const String *>(token)->getText();
+  move();
+  if (!isLineEnd() && !isNewLine())
+    return;
+  if (pass == 2)
+    std::cout << text << '\n';
+}
 
 // .end
 void Parser::evalEnd() {
@@ -1200,5 +1596,173 @@ void Parser::evalSyntax() {
     isNewLine();
 }
 
-void Parser::evalFile() { move(TC_NEWLINE); }
-void Parser::evalLoc() { move(TC_NEWLINE); }
+// .file "name" | .file index [,] "name"
+void Parser::evalFile() {
+  if (token->isString()) {
+    move();
+    warningAtToken("DEFAULT VERSION OF .FILE: NOT IMPLEMENTED YET; IGNORE");
+    if (!isLineEnd())
+      isNewLine();
+    return;
+  }
+  ExpressionPtr e(parseExpression());
+  if (!e) {
+    move(TC_NEWLINE);
+    return;
+  }
+  if (tokenCode() == ',')
+    move();
+  if (isNotString()) {
+    move(TC_NEWLINE);
+    return;
+  }
+  const std::string name = static_cast<const String *>(token)->getText();
+  move();
+  if (!isLineEnd()) {
+    isNewLine();
+    return;
+  }
+  // Only pass 2 fills the table: then the rows' offsets are final too.
+  if (pass == 1)
+    return;
+  long long index = 0;
+  if (!isAbsoluteExpression(e.get(), index))
+    return;
+  const Location &location = e->getLocation();
+  if (index < 1) {
+    error(location, "file dwarf index less than one");
+    return;
+  }
+  // The table's keys are 32 bits wide: a larger index would alias another.
+  if (index > MAX_COUNT) {
+    error(location,
+          "file dwarf index " + std::to_string(index) + " out of range");
+    return;
+  }
+  if (!fileTable.emplace(unsigned(index), name).second)
+    error(location,
+          "file dwarf index " + std::to_string(index) + " already allocated");
+}
+
+// .loc file [,] line [[,] column] [[,] option]...
+//   option: basic_block | prologue_end | epilogue_begin | is_stmt value |
+//           isa value | discriminator value
+void Parser::evalLoc() {
+  ExpressionPtr file(parseExpression());
+  if (!file) {
+    move(TC_NEWLINE);
+    return;
+  }
+  if (tokenCode() == ',')
+    move();
+  ExpressionPtr line(parseExpression());
+  if (!line) {
+    move(TC_NEWLINE);
+    return;
+  }
+  if (tokenCode() == ',')
+    move();
+  ExpressionPtr column;
+  if (!(tokenCode() == TC_WORD &&
+        isLocOption(static_cast<const Word *>(token)->getName()))) {
+    column.reset(parseExpression());
+    if (!column) {
+      move(TC_NEWLINE);
+      return;
+    }
+    if (tokenCode() == ',')
+      move();
+  }
+
+  auto row = std::make_unique<DwarfLine>();
+  ExpressionPtr isStmt, isa, discriminator;
+  while (tokenCode() == TC_WORD) {
+    const std::string &option = static_cast<const Word *>(token)->getName();
+    ExpressionPtr *operand = nullptr;
+    if (option == "basic_block")
+      row->basicBlock = 1;
+    else if (option == "prologue_end")
+      row->prologueEnd = 1;
+    else if (option == "epilogue_begin")
+      row->epilogueBegin = 1;
+    else if (option == "is_stmt")
+      operand = &isStmt;
+    else if (option == "isa")
+      operand = &isa;
+    else if (option == "discriminator")
+      operand = &discriminator;
+    else {
+      errorAtToken("junk at end of line, first unrecognized token is '" +
+                   option + "'");
+      move(TC_NEWLINE);
+      return;
+    }
+    move();
+    if (operand) {
+      operand->reset(parseExpression());
+      if (!*operand) {
+        move(TC_NEWLINE);
+        return;
+      }
+    }
+    if (tokenCode() == ',')
+      move();
+  }
+  if (!isLineEnd()) {
+    isNewLine();
+    return;
+  }
+  if (pass == 1)
+    return;
+
+  long long value = 0;
+  if (!isAbsoluteExpression(file.get(), value))
+    return;
+  if (value < 1) {
+    error(file->getLocation(), "dwarf file index less than one");
+    return;
+  }
+  if (value > MAX_COUNT || !fileTable.count(unsigned(value))) {
+    error(file->getLocation(),
+          "unassigned dwarf file index " + std::to_string(value));
+    return;
+  }
+  row->file = uint64_t(value);
+  if (!isAbsoluteExpression(line.get(), value))
+    return;
+  if (value < 0) {
+    error(line->getLocation(), "line dwarf number is negative");
+    return;
+  }
+  row->line = uint64_t(value);
+  if (column) {
+    if (!isAbsoluteExpression(column.get(), value))
+      return;
+    if (value < 0) {
+      error(column->getLocation(), "column dwarf number is negative");
+      return;
+    }
+    row->column = uint64_t(value);
+  }
+  if (isStmt) {
+    if (!isAbsoluteExpression(isStmt.get(), value))
+      return;
+    if (value != 0 && value != 1) {
+      error(isStmt->getLocation(), "is_stmt value not 0 or 1");
+      return;
+    }
+    row->isStmt = uint32_t(value);
+  }
+  if (isa) {
+    if (!isAbsoluteExpression(isa.get(), value))
+      return;
+    row->isa = uint64_t(value);
+  }
+  if (discriminator) {
+    if (!isAbsoluteExpression(discriminator.get(), value))
+      return;
+    row->discriminator = uint64_t(value);
+  }
+  row->address = currentSubsection ? currentSubsection->getRealDot() : 0;
+  lineList.push_back(std::move(row));
+}

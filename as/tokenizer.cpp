@@ -208,6 +208,14 @@ std::string Tokenizer::displayText(const Token *t) const {
   return tokenDisplayText(t, error);
 }
 
+size_t Tokenizer::fileDepth() const {
+  size_t depth = 0;
+  for (const auto &source : sources)
+    if (source->isStream())
+      ++depth;
+  return depth;
+}
+
 void Tokenizer::storeState() { sources.back()->storeState(); }
 
 void Tokenizer::restoreState() { sources.back()->restoreState(); }

@@ -147,6 +147,10 @@ public:
   // input ended.
   std::string displayText(const Token *t) const;
 
+  // Open source files, the main file included (alias expansions do not
+  // count); bounds the nesting of .include.
+  size_t fileDepth() const;
+
   void storeState();
   void restoreState();
   void purgeState();
