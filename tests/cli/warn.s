@@ -1,2 +1,2 @@
-nop
-/* a comment that never ends
+; warn.s - a block comment that never ends.
+/* open

@@ -1,0 +1,1 @@
+; a.b.s - an empty program whose name has two dots.

@@ -1,0 +1,1 @@
+--arch=ZP200 errors-256.s
