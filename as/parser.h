@@ -210,7 +210,7 @@ private:
   void evalElse(const PseudoOperation *directive, const Location &location);
   void evalEndif(const Location &location);
   void evalRept();
-  void evalEndr(const Location &location);
+  void evalEndr(const Location &location, bool replaying = true);
   void addTerminatedPseudoOperationToStack(
       const TerminatedPseudoOperation *directive, const Location &location);
   void skipConditionalBlock();

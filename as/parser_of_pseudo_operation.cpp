@@ -1330,8 +1330,9 @@ void Parser::evalRept() {
   tokenizer->storeState();
 }
 
-// .endr
-void Parser::evalEndr(const Location &location) {
+// .endr. A block closed while skipping was never replayed and has no
+// saved reading point of its own to drop.
+void Parser::evalEndr(const Location &location, bool replaying) {
   // The saved reading point belongs to the file of the .rept: an .endr of
   // another file cannot close it.
   if (blockStack.empty() || !blockStack.back()->isReptBlock() ||
@@ -1343,6 +1344,10 @@ void Parser::evalEndr(const Location &location) {
   if (!isLineEnd())
     isNewLine();
   auto &rept = static_cast<ReptTerminator &>(*blockStack.back());
+  if (!replaying) {
+    blockStack.pop_back();
+    return;
+  }
   // Only from a line end can reading go back to the body; an input that
   // has ended ends the repetition too.
   if (tokenCode() == TC_NEWLINE && rept.isNext()) {
@@ -1423,8 +1428,11 @@ bool Parser::skipPseudoOperation(size_t depth, bool stopAtElse) {
       move(TC_NEWLINE);
     return false;
   case IK_TERMINATING:
-    evalTerminatingPseudoOperation(
-        static_cast<const TerminatingPseudoOperation *>(instruction), location);
+    if (static_cast<const TerminatingPseudoOperation *>(instruction)
+            ->getCode() == PO_ENDR)
+      evalEndr(location, false);
+    else
+      evalEndif(location);
     return false;
   case PO_ELSE:
     if (!stopAtElse || blockStack.size() != depth)
