@@ -623,8 +623,7 @@ void Parser::operation_complete(unsigned slot, const Location &location) {
   else
     warning(location, "empty paragraph, 'complete' ignore");
   if (DebugInfoProducer *producer = getDebugProducer();
-      pass == 2 && producer && producer->isAsmDebugInfo() &&
-      currentSubsection)
+      pass == 2 && producer && producer->isAsmDebugInfo() && currentSubsection)
     static_cast<AsmDebugInfoProducer *>(producer)->completeParagraph(
         currentSubsection->getRealDot());
   isNewLine();
