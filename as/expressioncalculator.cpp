@@ -2,7 +2,9 @@
 // section-relative numbers and symbol references, with their messages.
 #include "expressioncalculator.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "expression.h"
 #include "expressionnode.h"
@@ -39,40 +41,67 @@ const ExpressionNumberNode *valueNumber(const Value *value) {
   return static_cast<const ExpressionNumberNode *>(root);
 }
 
-// The section an operand lies in; null for undefined symbols.
-const Section *operandSection(const ExpressionNode *node) {
-  if (node->isNumber())
-    return sectionOfSubsection(
-        static_cast<const ExpressionNumberNode *>(node)->getSubsection());
-  if (node->isSymbol()) {
-    const Value *value =
-        static_cast<const ExpressionSymbolNode *>(node)->getSymbolValue();
-    return value ? value->getSection() : nullptr;
-  }
-  return nullptr;
-}
-
-// The offset an operand stands for in its section: a number's value, or a
-// symbol's number (following one reference, as the value's section does)
+// Where an operand of a difference lies: a number in a subsection, or a
+// symbol's number (following one reference, as Value::getSection does)
 // plus the addend.
-int64_t operandOffset(const ExpressionNode *node) {
-  if (node->isNumber())
-    return node->getValue();
-  auto *symbolNode = static_cast<const ExpressionSymbolNode *>(node);
-  uint64_t offset = bits(symbolNode->getAddend());
-  const Value *value = symbolNode->getSymbolValue();
-  if (const ExpressionNumberNode *n = valueNumber(value))
-    return wrap(offset + bits(n->getValue()));
-  if (value && value->getExpression()) {
-    const ExpressionNode *root = value->getExpression()->getExpressionNode();
-    if (root && root->isSymbol()) {
-      auto *ref = static_cast<const ExpressionSymbolNode *>(root);
-      offset += bits(ref->getAddend());
-      if (const ExpressionNumberNode *n = valueNumber(ref->getSymbolValue()))
-        offset += bits(n->getValue());
+struct Place {
+  const Section *section = nullptr; // null: undefined
+  const Subsection *subsection = nullptr;
+  int64_t number = 0; // an offset, or a recorded-dot index when !isOffset
+  int64_t addend = 0;
+  bool isOffset = true;
+};
+
+Place placeOf(const ExpressionNode *node) {
+  Place place;
+  const ExpressionNumberNode *number = nullptr;
+  const Value *value = nullptr;
+  if (node->isNumber()) {
+    number = static_cast<const ExpressionNumberNode *>(node);
+  } else if (node->isSymbol()) {
+    auto *symbolNode = static_cast<const ExpressionSymbolNode *>(node);
+    place.addend = symbolNode->getAddend();
+    value = symbolNode->getSymbolValue();
+    number = valueNumber(value);
+    if (!number && value && value->getExpression()) {
+      const ExpressionNode *root = value->getExpression()->getExpressionNode();
+      if (root && root->isSymbol()) {
+        auto *ref = static_cast<const ExpressionSymbolNode *>(root);
+        place.addend = wrap(bits(place.addend) + bits(ref->getAddend()));
+        value = ref->getSymbolValue();
+        number = valueNumber(value);
+      }
     }
   }
-  return wrap(offset);
+  if (!number)
+    return place;
+  place.subsection = number->getSubsection();
+  place.section = sectionOfSubsection(place.subsection);
+  place.number = number->getValue();
+  place.isOffset = value ? value->isOffset() : true;
+  return place;
+}
+
+// Pass 1 gives labels behind an alignment request the index of a recorded
+// dot instead of an offset. Two such labels are a known distance apart
+// only when no alignment block lies between them.
+bool recordedDistance(const Place &l, const Place &r, int64_t &distance) {
+  if (l.isOffset || r.isOffset || !l.subsection || l.subsection != r.subsection)
+    return false;
+  const std::vector<SubsectionDotSequence> &dots =
+      l.subsection->getDotSequence();
+  if (l.number < 0 || r.number < 0 ||
+      static_cast<uint64_t>(l.number) >= dots.size() ||
+      static_cast<uint64_t>(r.number) >= dots.size())
+    return false;
+  const size_t low = static_cast<size_t>(std::min(l.number, r.number));
+  const size_t high = static_cast<size_t>(std::max(l.number, r.number));
+  for (size_t i = low + 1; i < high; ++i)
+    if (dots[i].alignment != 0)
+      return false;
+  distance = int64_t{dots[static_cast<size_t>(l.number)].position} -
+             int64_t{dots[static_cast<size_t>(r.number)].position};
+  return true;
 }
 
 // Makes every symbol node of an .eqv copy refer to its symbol's value in
@@ -543,10 +572,16 @@ void ExpressionCalculator::computeSymbolic(ExpressionNode **slot) {
     }
     // A section-relative number meets a symbol node as if it were one.
     // Common symbols have no place yet, so their distance is unknown.
-    const Section *section = operandSection(left);
-    if (section && section == operandSection(right) && !section->isCommon()) {
-      replaceByAbsolute(
-          slot, wrap(bits(operandOffset(left)) - bits(operandOffset(right))));
+    const Place l = placeOf(left);
+    const Place r = placeOf(right);
+    if (l.section && l.section == r.section && !l.section->isCommon()) {
+      int64_t distance = wrap(bits(l.number) - bits(r.number));
+      if ((!l.isOffset || !r.isOffset) && !recordedDistance(l, r, distance)) {
+        error("bad or irreducible expression");
+        return;
+      }
+      replaceByAbsolute(slot,
+                        wrap(bits(distance) + bits(l.addend) - bits(r.addend)));
       return;
     }
     invalidOperands(node);

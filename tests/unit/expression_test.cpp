@@ -332,6 +332,46 @@ TEST_F(CalculatorTest, SectionRelativeNumberMinusSymbolInTheSameSection) {
             e->getCalculationError());
 }
 
+// Pass 1 values a label the way the parser does: an offset until the
+// subsection has an alignment block, a recorded-dot index after.
+TEST_F(CalculatorTest, Pass1DistancesBehindAnAlignment) {
+  auto here = [this](const std::string &name) {
+    Symbol *s = symbol(name);
+    const bool isOffset = data0.isValidDot();
+    const uint32_t dot = data0.getDot();
+    s->setValue(new Expression(Location("t.s", 1, 1), rel(dot, &data0)),
+                isOffset);
+    return s;
+  };
+  data0.moveDot(1);
+  Symbol *start = here("start");
+  data0.addAlignmentBlock(4, 0, 0);
+  data0.moveDot(1);
+  Symbol *a = here("a");
+  data0.moveDot(3);
+  Symbol *b = here("b");
+  data0.addAlignmentBlock(2, 0, 0);
+  Symbol *c = here("c");
+  ASSERT_FALSE(a->getValue()->isOffset());
+
+  // No alignment between: the distance is known already.
+  EXPECT_EQ(3, value(op('-', ref(b), ref(a))));
+  EXPECT_EQ(-3, value(op('-', ref(a), ref(b))));
+  EXPECT_EQ(5,
+            value(op('-', op('+', ref(b), num(1)), op('-', ref(a), num(1)))));
+  // An alignment block between: its padding is not known before layout.
+  Expression *e = calc1(op('-', ref(c), ref(a)));
+  EXPECT_EQ(LOC + "error: bad or irreducible expression\n",
+            e->getCalculationError());
+  e = calc1(op('-', ref(b), ref(start)));
+  EXPECT_EQ(LOC + "error: bad or irreducible expression\n",
+            e->getCalculationError());
+  // Two offsets before any alignment are exact as before.
+  Symbol *zero = symbol("zero");
+  zero->setValue(new Expression(Location("t.s", 1, 1), rel(0, &data0)), true);
+  EXPECT_EQ(1, value(op('-', ref(start), ref(zero))));
+}
+
 TEST_F(CalculatorTest, CommonSymbolsHaveNoDistance) {
   Word commonName("*COMMON*");
   Section common(&commonName);
