@@ -576,7 +576,12 @@ void ExpressionCalculator::computeSymbolic(ExpressionNode **slot) {
     const Place r = placeOf(right);
     if (l.section && l.section == r.section && !l.section->isCommon()) {
       int64_t distance = wrap(bits(l.number) - bits(r.number));
-      if ((!l.isOffset || !r.isOffset) && !recordedDistance(l, r, distance)) {
+      // Before layout, offsets count from their own subsection's start.
+      const bool known =
+          (l.isOffset && r.isOffset)
+              ? labelsAreSectionOffsets || l.subsection == r.subsection
+              : recordedDistance(l, r, distance);
+      if (!known) {
         error("bad or irreducible expression");
         return;
       }

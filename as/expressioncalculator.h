@@ -27,6 +27,12 @@ public:
   // and warnings are left as text in the expression.
   void calculate(Expression *expression);
 
+  // Whether label values are section offsets (after layout) or still
+  // offsets from their subsection's start (pass 1). Before layout the
+  // distance between labels of different subsections is not known; it is
+  // then refused instead of computed wrongly. Default: section offsets.
+  void setLabelsAreSectionOffsets(bool b) { labelsAreSectionOffsets = b; }
+
   // The spelling of an operator node's code.
   static std::string getStrOperator(const ExpressionNode *node);
   // The section name an operand is shown with in messages; "*UND*" when it
@@ -74,6 +80,7 @@ private:
 
   const Subsection *absolute;
   std::vector<Expression *> stack;
+  bool labelsAreSectionOffsets = true;
 };
 
 #endif

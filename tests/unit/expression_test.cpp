@@ -372,6 +372,20 @@ TEST_F(CalculatorTest, Pass1DistancesBehindAnAlignment) {
   EXPECT_EQ(1, value(op('-', ref(start), ref(zero))));
 }
 
+TEST_F(CalculatorTest, BeforeLayoutSubsectionsAreApartByAnUnknownAmount) {
+  Symbol *a = label("a", &text0, 4);
+  Symbol *b = label("b", &text1, 2);
+  Symbol *c = label("c", &text1, 10);
+  calc.setLabelsAreSectionOffsets(false);
+  Expression *e = calc1(op('-', ref(b), ref(a)));
+  EXPECT_EQ(LOC + "error: bad or irreducible expression\n",
+            e->getCalculationError());
+  EXPECT_EQ(8, value(op('-', ref(c), ref(b))));
+  // After layout the values are section offsets.
+  calc.setLabelsAreSectionOffsets(true);
+  EXPECT_EQ(-2, value(op('-', ref(b), ref(a))));
+}
+
 TEST_F(CalculatorTest, CommonSymbolsHaveNoDistance) {
   Word commonName("*COMMON*");
   Section common(&commonName);
