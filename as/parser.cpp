@@ -81,6 +81,8 @@ int Parser::parse(const std::string &inputName) {
     pass = 1;
     addPredefinedData(inputFile);
     calculator = std::make_unique<ExpressionCalculator>(absoluteSubsection);
+    // Until layout, a label is counted from its subsection's start.
+    calculator->setLabelsAreSectionOffsets(false);
     runPass(inputFile);
     capture.restore();
     if (errorCount != 0) {
@@ -97,6 +99,7 @@ int Parser::parse(const std::string &inputName) {
     return static_cast<int>(errorCount);
   }
   symtab->adjustSymbolValues();
+  calculator->setLabelsAreSectionOffsets(true);
   tokenizer->clearAliasTable();
   pass = 2;
   addPredefinedData(inputFile);
