@@ -1,4 +1,5 @@
-// relocation.cpp - relocation entries and their symbol indexes.
+// relocation.cpp - relocation entries: the record written to the object and
+// the symbol index filled in once the symbols are numbered.
 #include "relocation.h"
 
 #include "symbol.h"

@@ -1,4 +1,5 @@
-// reltab.cpp - relocations per section, kept in creation order.
+// reltab.cpp - the relocation table: per section, the entries in the order
+// pass 2 made them.
 #include "reltab.h"
 
 Reltab::Reltab() = default;
