@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -346,10 +345,9 @@ TEST(SectionClassification, ExactTypeAndFlags) {
 }
 
 // Many labels after one alignment and many subsections in one section:
-// recording, layout and lookups must stay linear or n log n.
-TEST_F(SectabTest, ManyLabelsAndSubsectionsStayFast) {
+// recording, layout and lookups at scale (timed in bench/, not here).
+TEST_F(SectabTest, ManyLabelsAndSubsectionsLayOut) {
   const uint32_t n = 100000;
-  auto start = std::chrono::steady_clock::now();
   Section *s = data();
   Subsection *sub = sectab.getSubsection(s, 0);
   sub->moveDot(1);
@@ -368,9 +366,6 @@ TEST_F(SectabTest, ManyLabelsAndSubsectionsStayFast) {
       sectab.getSectionData(s)->getSubsectionSequence();
   EXPECT_EQ(seq.back()->getIndex(), int64_t(n));
   EXPECT_EQ(seq.back()->getOffset(), 4u + 2 * n + (n - 1));
-  auto elapsed = std::chrono::steady_clock::now() - start;
-  EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count(),
-            5);
 }
 
 } // namespace

