@@ -1491,6 +1491,9 @@ void Parser::evalInclude() {
     error(location, "include nesting too deep (" +
                         std::to_string(MAX_INCLUDE_DEPTH) + " levels); '" +
                         name + "' not included");
+    // The files above would go on including: two self-inclusions per file
+    // make 2^64 files. Nothing more of this pass is read.
+    tokenizer->end();
     return;
   }
   if (!tokenizer->insertFile(FileName(path)))
