@@ -135,6 +135,7 @@ bool readSection(const std::string &path, const std::string &name,
 // files are removed with the object.
 class Workspace {
 public:
+  // ZV_AS and ZV_GNU_AS in the environment name other programs to measure.
   Workspace() {
     const char *tmp = std::getenv("TMPDIR");
     std::string pattern =

@@ -400,6 +400,8 @@ TEST(BadInput, TokenSoupEndsInMessagesOrObject) {
     expectOrderlyEnd(run);
     if (run.status != 0)
       expectFailure(run, name, objectOf(scratch, name));
+    else
+      EXPECT_TRUE(exists(objectOf(scratch, name)));
   }
 }
 
