@@ -13,13 +13,19 @@ static std::string locationPrefix(const Location &location) {
 }
 
 Expression::Expression(const Location &location, ExpressionNode *root)
-    : location(location), locationText(locationPrefix(location)), root(root) {}
+    : location(location), root(root) {}
 
 Expression::Expression(const Expression *other)
     : location(other->location), locationText(other->locationText),
       root(ExpressionNode::copyTree(other->root)) {}
 
 Expression::~Expression() { ExpressionNode::deleteTree(root); }
+
+const std::string &Expression::getStrLocation() const {
+  if (locationText.empty())
+    locationText = locationPrefix(location);
+  return locationText;
+}
 
 void Expression::setExpressionNode(ExpressionNode *newRoot) {
   if (newRoot != root)

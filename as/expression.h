@@ -27,9 +27,10 @@ public:
   ExpressionNode *releaseExpressionNode();
 
   const Location &getLocation() const { return location; }
-  void printLocation(std::ostream &os) const { os << locationText; }
-  // The message prefix, e.g. "a.s:3:9: ".
-  const std::string &getStrLocation() const { return locationText; }
+  void printLocation(std::ostream &os) const { os << getStrLocation(); }
+  // The message prefix, e.g. "a.s:3:9: ". Made on first use: most
+  // expressions never need a message.
+  const std::string &getStrLocation() const;
 
   bool isCalculationError() const { return !calculationError.empty(); }
   const std::string &getCalculationError() const { return calculationError; }
@@ -51,7 +52,7 @@ private:
   friend class ExpressionCalculator; // reduces the tree in place
 
   Location location;
-  std::string locationText;
+  mutable std::string locationText; // empty until asked for
   std::string calculationError;
   std::string calculationWarning;
   ExpressionNode *root;

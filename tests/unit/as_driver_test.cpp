@@ -12,6 +12,7 @@
 
 namespace {
 
+#if !defined(__SANITIZE_ADDRESS__)
 // Runs a shell command; its standard error and exit status.
 struct Outcome {
   std::string err;
@@ -27,6 +28,7 @@ Outcome runShell(const std::string &command, const std::string &errFile) {
   o.err.assign(std::istreambuf_iterator<char>(in), {});
   return o;
 }
+#endif
 
 TEST(AsDriverTest, FailedAllocationEndsWithTheFatalMessage) {
 #if defined(__SANITIZE_ADDRESS__)
