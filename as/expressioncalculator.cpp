@@ -487,6 +487,38 @@ void ExpressionCalculator::computeAbsolute(ExpressionNode **slot) {
   keepOperand(slot, left);
 }
 
+// "+" with an absolute operand: the other one carries the sum, keeping its
+// section or symbol. False when neither operand is absolute.
+bool ExpressionCalculator::addAbsolute(ExpressionNode **slot) {
+  ExpressionNode *left = (*slot)->left;
+  ExpressionNode *right = (*slot)->right;
+  if (isAbsolute(right)) {
+    floatOperand(right, RIGHT_FLOAT_OPERAND);
+    left->setValue(wrap(bits(left->getValue()) + bits(right->getValue())));
+    keepOperand(slot, left);
+    return true;
+  }
+  if (isAbsolute(left)) {
+    floatOperand(left, LEFT_FLOAT_OPERAND);
+    right->setValue(wrap(bits(right->getValue()) + bits(left->getValue())));
+    keepOperand(slot, right);
+    return true;
+  }
+  return false;
+}
+
+// "-" with an absolute right operand: the left one carries the difference.
+bool ExpressionCalculator::subtractAbsolute(ExpressionNode **slot) {
+  ExpressionNode *left = (*slot)->left;
+  ExpressionNode *right = (*slot)->right;
+  if (!isAbsolute(right))
+    return false;
+  floatOperand(right, RIGHT_FLOAT_OPERAND);
+  left->setValue(wrap(bits(left->getValue()) - bits(right->getValue())));
+  keepOperand(slot, left);
+  return true;
+}
+
 // Two numbers, at least one of them section-relative.
 void ExpressionCalculator::computeRelative(ExpressionNode **slot) {
   ExpressionNode *node = *slot;
@@ -494,25 +526,14 @@ void ExpressionCalculator::computeRelative(ExpressionNode **slot) {
   auto *right = static_cast<ExpressionNumberNode *>(node->right);
   const int op = static_cast<int>(node->getValue());
   if (op == '+') {
-    if (isAbsolute(right)) {
-      floatOperand(right, RIGHT_FLOAT_OPERAND);
-      left->setValue(wrap(bits(left->getValue()) + bits(right->getValue())));
-      keepOperand(slot, left);
-    } else if (isAbsolute(left)) {
-      floatOperand(left, LEFT_FLOAT_OPERAND);
-      right->setValue(wrap(bits(right->getValue()) + bits(left->getValue())));
-      keepOperand(slot, right);
-    } else {
+    if (!addAbsolute(slot))
       invalidOperands(node);
-    }
     return;
   }
   if (op == '-') {
-    if (isAbsolute(right)) {
-      floatOperand(right, RIGHT_FLOAT_OPERAND);
-      left->setValue(wrap(bits(left->getValue()) - bits(right->getValue())));
-      keepOperand(slot, left);
-    } else if (isAbsolute(left)) {
+    if (subtractAbsolute(slot))
+      return;
+    if (isAbsolute(left)) {
       invalidOperands(node);
     } else if (left->getSubsection()->getSection() ==
                    right->getSubsection()->getSection() &&
@@ -539,26 +560,13 @@ void ExpressionCalculator::computeSymbolic(ExpressionNode **slot) {
   ExpressionNode *right = node->right;
   const int op = static_cast<int>(node->getValue());
   if (op == '+') {
-    if (isAbsolute(right)) {
-      floatOperand(right, RIGHT_FLOAT_OPERAND);
-      left->setValue(wrap(bits(left->getValue()) + bits(right->getValue())));
-      keepOperand(slot, left);
-    } else if (isAbsolute(left)) {
-      floatOperand(left, LEFT_FLOAT_OPERAND);
-      right->setValue(wrap(bits(right->getValue()) + bits(left->getValue())));
-      keepOperand(slot, right);
-    } else {
+    if (!addAbsolute(slot))
       invalidOperands(node);
-    }
     return;
   }
   if (op == '-') {
-    if (isAbsolute(right)) {
-      floatOperand(right, RIGHT_FLOAT_OPERAND);
-      left->setValue(wrap(bits(left->getValue()) - bits(right->getValue())));
-      keepOperand(slot, left);
+    if (subtractAbsolute(slot))
       return;
-    }
     if (isAbsolute(left)) {
       invalidOperands(node);
       return;

@@ -69,6 +69,8 @@ private:
   void computePrefix(ExpressionNode **slot);
   void computeNumbers(ExpressionNode **slot);
   void computeAbsolute(ExpressionNode **slot);
+  bool addAbsolute(ExpressionNode **slot);
+  bool subtractAbsolute(ExpressionNode **slot);
   void computeRelative(ExpressionNode **slot);
   void computeSymbolic(ExpressionNode **slot);
   void invalidOperands(const ExpressionNode *node);

@@ -222,6 +222,7 @@ private:
   void evalErr();
   void evalError();
   void evalWarning();
+  void evalUserMessage(bool isError, const std::string &defaultText);
   void evalFail();
   void evalPrint();
   void evalEnd();

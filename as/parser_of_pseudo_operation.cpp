@@ -1509,31 +1509,30 @@ void Parser::evalErr() {
 
 // .error ["text"]
 void Parser::evalError() {
-  if (isLineEnd()) {
-    errorAtToken(".error directive invoked in source file");
-    return;
-  }
-  if (isNotString()) {
-    move(TC_NEWLINE);
-    return;
-  }
-  errorAtToken(static_cast<const String *>(token)->getText());
-  move();
-  if (!isLineEnd())
-    isNewLine();
+  evalUserMessage(true, ".error directive invoked in source file");
 }
 
 // .warning ["text"]
 void Parser::evalWarning() {
-  if (isLineEnd()) {
-    warningAtToken(".warning directive invoked in source file");
-    return;
+  evalUserMessage(false, ".warning directive invoked in source file");
+}
+
+// The source's own message, or the directive's default text without one.
+void Parser::evalUserMessage(bool isError, const std::string &defaultText) {
+  const std::string *text = &defaultText;
+  if (!isLineEnd()) {
+    if (isNotString()) {
+      move(TC_NEWLINE);
+      return;
+    }
+    text = &static_cast<const String *>(token)->getText();
   }
-  if (isNotString()) {
-    move(TC_NEWLINE);
+  if (isError)
+    errorAtToken(*text);
+  else
+    warningAtToken(*text);
+  if (isLineEnd())
     return;
-  }
-  warningAtToken(static_cast<const String *>(token)->getText());
   move();
   if (!isLineEnd())
     isNewLine();
