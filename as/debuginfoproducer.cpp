@@ -256,41 +256,40 @@ bool AsmDebugInfoProducer::init() {
   return true;
 }
 
-Paragraph *AsmDebugInfoProducer::openParagraph() const {
-  if (labels.empty() || !labels.back()->isParagraph())
-    return nullptr;
-  auto *paragraph = static_cast<Paragraph *>(labels.back().get());
-  return paragraph->isComplete() ? nullptr : paragraph;
-}
-
 void AsmDebugInfoProducer::addLabel(const Symbol *symbol) {
   labels.push_back(std::make_unique<Label>(symbol));
 }
 
 void AsmDebugInfoProducer::addParagraph(const Symbol *symbol) {
-  if (Paragraph *paragraph = openParagraph())
-    paragraph->addAlternative(symbol);
-  else
-    labels.push_back(std::make_unique<Paragraph>(symbol));
+  if (openParagraph) {
+    openParagraph->addAlternative(symbol);
+    return;
+  }
+  auto paragraph = std::make_unique<Paragraph>(symbol);
+  openParagraph = paragraph.get();
+  labels.push_back(std::move(paragraph));
 }
 
 void AsmDebugInfoProducer::addParagraphLine(const Location &location,
                                             uint64_t codeOffset, int isStmt) {
-  Paragraph *paragraph = openParagraph();
-  if (!paragraph)
+  if (!openParagraph)
     return;
   auto line = std::make_unique<ParagraphLine>();
   line->line = location.getLine();
   line->column = location.getCol();
   line->codeOffset = codeOffset;
   line->isStmt = isStmt;
-  paragraph->addLine(std::move(line));
+  openParagraph->addLine(std::move(line));
 }
 
 void AsmDebugInfoProducer::completeParagraph(uint32_t position) {
-  if (Paragraph *paragraph = openParagraph())
-    paragraph->setComplete(position);
+  if (!openParagraph)
+    return;
+  openParagraph->setComplete(position);
+  openParagraph = nullptr;
 }
+
+void AsmDebugInfoProducer::closeParagraph() { openParagraph = nullptr; }
 
 const std::vector<std::string> &
 AsmDebugInfoProducer::getDebugSectionNameSequence(bool rebuild) {

@@ -185,13 +185,15 @@ public:
   void addParagraphLine(const Location &location, uint64_t codeOffset,
                         int isStmt);
   void completeParagraph(uint32_t position);
+  // The parser closed the open paragraph without a complete (an empty one
+  // at the end of a file); the next text label starts a new one.
+  void closeParagraph();
 
   const std::vector<std::string> &
   getDebugSectionNameSequence(bool rebuild = false) override;
   const std::list<std::unique_ptr<Label>> &getLabels() const { return labels; }
 
 private:
-  Paragraph *openParagraph() const;
   bool getDwarfFileIndex(const FileName &name, Dwarf_Unsigned &index);
   bool newDie(Dwarf_Tag tag, const std::string &name, const char *what,
               Dwarf_P_Die &die);
@@ -213,6 +215,9 @@ private:
   bool lastFileKnown = false;
   std::vector<DwarfCurrentDie> levels;
   std::list<std::unique_ptr<Label>> labels;
+  // The paragraph operations go to: a bss label (.lcomm) between its
+  // operations does not end it.
+  Paragraph *openParagraph = nullptr;
   bool sequenceStarted = false;
   // The open line sequence covers one section from its start onwards.
   const Section *sequenceSection = nullptr;

@@ -390,10 +390,15 @@ void Parser::setNextSymbolValue(Symbol *symbol) {
   if (!section)
     return;
   auto *producer = static_cast<AsmDebugInfoProducer *>(debugProducer.get());
-  if (section->isText())
+  if (section->isText()) {
+    // A label outside any paragraph starts one, even when the last was
+    // closed by the end of a file rather than by complete.
+    if (!paragraphOpen)
+      producer->closeParagraph();
     producer->addParagraph(symbol);
-  else if (section->isData() || section->isBss())
+  } else if (section->isData() || section->isBss()) {
     producer->addLabel(symbol);
+  }
 }
 
 // ---- Token operations ----

@@ -710,7 +710,7 @@ TEST(DebugInfoProducer, FeedingGroupsLabelsIntoParagraphs) {
   auto symbol = [&](const char *name) {
     return symtab.getSymbol(tokenizer.getWord(name));
   };
-  // A line before any paragraph, or after a data label, goes nowhere.
+  // A line before any paragraph goes nowhere.
   producer.addParagraphLine(Location("x.s", 1, 1), 0, 1);
   producer.addLabel(symbol("d"));
   producer.addParagraphLine(Location("x.s", 2, 1), 0, 1);
@@ -718,33 +718,46 @@ TEST(DebugInfoProducer, FeedingGroupsLabelsIntoParagraphs) {
   producer.addParagraph(symbol("p"));
   producer.addParagraph(symbol("q"));
   producer.addParagraphLine(Location("x.s", 5, 9), 0, 1);
-  producer.addParagraphLine(Location("x.s", 6, 9), 4, 1);
+  // A bss label (.lcomm) between the operations leaves the paragraph open.
+  producer.addLabel(symbol("b"));
+  producer.addParagraphLine(Location("x.s", 7, 9), 4, 1);
   producer.completeParagraph(8);
   // After complete, a line or a further complete changes nothing, and the
   // next text label starts a new paragraph.
-  producer.addParagraphLine(Location("x.s", 7, 9), 8, 1);
+  producer.addParagraphLine(Location("x.s", 8, 9), 8, 1);
   producer.completeParagraph(12);
   producer.addParagraph(symbol("r"));
+  // Closed by the end of a file: the next label is a paragraph of its own.
+  producer.closeParagraph();
+  producer.addParagraph(symbol("s"));
 
-  const auto &labels = producer.getLabels();
-  ASSERT_EQ(labels.size(), 3u);
-  auto it = labels.begin();
-  EXPECT_FALSE((*it)->isParagraph());
-  EXPECT_EQ((*it)->getSymbol(), symbol("d"));
-  ++it;
-  ASSERT_TRUE((*it)->isParagraph());
-  const auto &p = static_cast<const Paragraph &>(**it);
+  std::vector<const Label *> labels;
+  for (const std::unique_ptr<Label> &label : producer.getLabels())
+    labels.push_back(label.get());
+  ASSERT_EQ(labels.size(), 5u);
+  EXPECT_FALSE(labels[0]->isParagraph());
+  EXPECT_EQ(labels[0]->getSymbol(), symbol("d"));
+  ASSERT_TRUE(labels[1]->isParagraph());
+  const auto &p = static_cast<const Paragraph &>(*labels[1]);
   EXPECT_EQ(p.getSymbol(), symbol("p"));
   EXPECT_EQ(p.getAlternatives(), (std::vector<const Symbol *>{symbol("q")}));
   ASSERT_EQ(p.getLines().size(), 2u);
   EXPECT_EQ(p.getLines()[0]->line, 5u);
   EXPECT_EQ(p.getLines()[0]->column, 9u);
+  EXPECT_EQ(p.getLines()[1]->line, 7u);
   EXPECT_EQ(p.getLines()[1]->codeOffset, 4u);
   EXPECT_TRUE(p.isComplete());
   EXPECT_EQ(p.getEndPosition(), 8u);
-  ++it;
-  EXPECT_TRUE((*it)->isParagraph());
-  EXPECT_FALSE(static_cast<const Paragraph &>(**it).isComplete());
+  EXPECT_FALSE(labels[2]->isParagraph());
+  EXPECT_EQ(labels[2]->getSymbol(), symbol("b"));
+  for (size_t i : {3, 4}) {
+    ASSERT_TRUE(labels[i]->isParagraph());
+    const auto &open = static_cast<const Paragraph &>(*labels[i]);
+    EXPECT_FALSE(open.isComplete());
+    EXPECT_TRUE(open.getAlternatives().empty());
+  }
+  EXPECT_EQ(labels[3]->getSymbol(), symbol("r"));
+  EXPECT_EQ(labels[4]->getSymbol(), symbol("s"));
 }
 
 TEST(DebugInfoProducer, FlagsFollowTheCodeEncoding) {
