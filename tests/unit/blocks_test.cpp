@@ -1,5 +1,6 @@
 // blocks_test.cpp - conditional and repetition blocks against an independent
 // model, deep nesting, include depth and bodies replayed across buffers.
+#include "assembly_fixture.h"
 #include "buffer.h"
 #include "parser.h"
 #include "sectab.h"
@@ -22,17 +23,11 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-class BlocksTest : public ::testing::Test {
+class BlocksTest : public AssemblyFixture {
 protected:
   int assemble(const std::string &text,
                const std::vector<std::string> &includes = {}) {
-    source = scratch.write("a.s", text);
-    parser = std::make_unique<Parser>(scratch.path() + "/a.o", includes, 0x8100,
-                                      0, false);
-    CerrCapture capture;
-    const int errors = parser->parse(source);
-    messages = capture.text();
-    return errors;
+    return AssemblyFixture::assemble(text, 0x8100, includes);
   }
 
   // The bytes of .data, subsection 0 (the only one these sources use).
@@ -50,11 +45,6 @@ protected:
     EXPECT_EQ(b->getDataSize(), b->getSize());
     return Bytes(b->constData(), b->constData() + b->getDataSize());
   }
-
-  ScratchDir scratch;
-  std::string source;
-  std::unique_ptr<Parser> parser;
-  std::string messages;
 };
 
 // A random program of nested blocks, rendered as source and evaluated on

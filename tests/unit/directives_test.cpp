@@ -1,5 +1,6 @@
 // directives_test.cpp - the value range rules shared by the directives, and
 // the agreement between the bytes counted in pass 1 and written in pass 2.
+#include "assembly_fixture.h"
 #include "buffer.h"
 #include "parser.h"
 #include "sectab.h"
@@ -17,21 +18,8 @@
 
 namespace {
 
-class DirectivesTest : public ::testing::Test {
+class DirectivesTest : public AssemblyFixture {
 protected:
-  int assemble(const std::string &text, uint16_t code = 0x8100) {
-    source = scratch.write("a.s", text);
-    parser = std::make_unique<Parser>(
-        scratch.path() + "/a.o", std::vector<std::string>{}, code, 0, false);
-    CerrCapture capture;
-    int errors = parser->parse(source);
-    messages = capture.text();
-    return errors;
-  }
-  Section *section(const std::string &name) {
-    return parser->getSectab()->findSectionByName(
-        parser->getTokenizer()->getWord(name));
-  }
   // Every buffer of the section is filled exactly to the size layout gave
   // it: pass 2 wrote as many bytes as pass 1 counted.
   void expectFilled(const std::string &name) {
@@ -46,11 +34,6 @@ protected:
       EXPECT_FALSE(b->failed()) << name << " subsection " << sub->getIndex();
     }
   }
-
-  ScratchDir scratch;
-  std::string source;
-  std::unique_ptr<Parser> parser;
-  std::string messages;
 };
 
 TEST_F(DirectivesTest, TruncateKeepsValuesThatFitAndCutsAbsoluteOnes) {

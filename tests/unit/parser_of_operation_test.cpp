@@ -1,5 +1,6 @@
 // parser_of_operation_test.cpp - paragraphs through the operation ring:
 // words against an independent encoding, and addresses after bad operands.
+#include "assembly_fixture.h"
 #include "buffer.h"
 #include "expression.h"
 #include "expressionnode.h"
@@ -25,18 +26,8 @@ namespace {
 constexpr uint16_t ZP100 = 0x8100;
 constexpr uint16_t ZP200 = 0x8101;
 
-class OperationRingTest : public ::testing::Test {
+class OperationRingTest : public AssemblyFixture {
 protected:
-  int assemble(const std::string &text, uint16_t code) {
-    source = scratch.write("a.s", text);
-    parser = std::make_unique<Parser>(
-        scratch.path() + "/a.o", std::vector<std::string>{}, code, 0, false);
-    CerrCapture capture;
-    int errors = parser->parse(source);
-    messages = capture.text();
-    return errors;
-  }
-
   // The bytes pass 2 wrote into .text, checked against what pass 1 counted.
   std::vector<uint8_t> textBytes() {
     const Section *text = parser->getSectab()->findSectionByName(
@@ -57,11 +48,6 @@ protected:
     const Expression *e = s->getValue()->getExpression();
     return e ? e->getExpressionNode()->getValue() : -1;
   }
-
-  ScratchDir scratch;
-  std::string source;
-  std::unique_ptr<Parser> parser;
-  std::string messages;
 };
 
 // One operation as the encoder should see it.

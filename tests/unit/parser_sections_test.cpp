@@ -1,5 +1,6 @@
 // parser_sections_test.cpp - the parser's section, relocation and field
 // value rules, seen through whole assemblies of small sources.
+#include "assembly_fixture.h"
 #include "buffer.h"
 #include "parser.h"
 #include "reltab.h"
@@ -19,36 +20,10 @@
 
 namespace {
 
-class ParserSectionsTest : public ::testing::Test {
+class ParserSectionsTest : public AssemblyFixture {
 protected:
-  // Assembles text for the model; returns the error count and keeps the
-  // messages.
-  int assemble(const std::string &text, uint16_t code = 0x8100) {
-    source = scratch.write("a.s", text);
-    parser = std::make_unique<Parser>(
-        scratch.path() + "/a.o", std::vector<std::string>{}, code, 0, false);
-    CerrCapture capture;
-    int errors = parser->parse(source);
-    messages = capture.text();
-    return errors;
-  }
-  const Word *word(const std::string &name) {
-    return parser->getTokenizer()->getWord(name);
-  }
-  Section *section(const std::string &name) {
-    return parser->getSectab()->findSectionByName(word(name));
-  }
   Symbol *symbol(const std::string &name) {
     return parser->getSymtab()->getExistingSymbol(word(name));
-  }
-  std::vector<uint8_t> contents(const std::string &name) {
-    std::vector<uint8_t> bytes;
-    const SectionData *sd = parser->getSectab()->getSectionData(section(name));
-    for (const Subsection *sub : sd->getSubsectionSequence())
-      if (const Buffer *b = sub->asData() ? sub->asData()->getData() : nullptr)
-        bytes.insert(bytes.end(), b->constData(),
-                     b->constData() + b->getDataSize());
-    return bytes;
   }
   const std::vector<Relocation *> *relocations(const std::string &name) {
     RelData *rel = parser->getReltab()->getRelData(section(name));
@@ -68,11 +43,6 @@ protected:
       names.push_back(s->getStrName());
     return names;
   }
-
-  ScratchDir scratch;
-  std::string source;
-  std::unique_ptr<Parser> parser;
-  std::string messages;
 };
 
 TEST_F(ParserSectionsTest, PredefinedSectionsAndModelSymbol) {
