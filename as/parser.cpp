@@ -55,11 +55,9 @@ Parser::Parser(const std::string &outputName,
       symtab(std::make_unique<Symtab>()), sectab(std::make_unique<Sectab>()),
       debug(debug) {
   if (processorCode == 0x8101)
-    architecture =
-        std::make_unique<ZP200_Arch>(tokenizer.get(), processorCode);
+    architecture = std::make_unique<ZP200_Arch>(tokenizer.get(), processorCode);
   else
-    architecture =
-        std::make_unique<ZP100_Arch>(tokenizer.get(), processorCode);
+    architecture = std::make_unique<ZP100_Arch>(tokenizer.get(), processorCode);
   initialSyntax = syntax ? syntax : architecture->getDefaultSyntax();
   currentSyntax = initialSyntax;
   windowSize = architecture->getWindowSpaceSize();
@@ -103,9 +101,9 @@ int Parser::parse(const std::string &inputName) {
   tokenizer->clearAliasTable();
   pass = 2;
   addPredefinedData(inputFile);
-  codeGeneration = std::make_unique<CodeGeneration>(
-      architecture->getCode(), architecture->getEncoding(),
-      architecture->getFlags());
+  codeGeneration = std::make_unique<CodeGeneration>(architecture->getCode(),
+                                                    architecture->getEncoding(),
+                                                    architecture->getFlags());
   reltab = std::make_unique<Reltab>();
 
   // A source that brings its own debugging sections gets none from us.
@@ -130,8 +128,7 @@ int Parser::parse(const std::string &inputName) {
                                     symtab.get(), reltab.get(),
                                     debugProducer.get())) {
     ++errorCount;
-    std::cerr << inputName << ": error: " << codeGeneration->getError()
-              << '\n';
+    std::cerr << inputName << ": error: " << codeGeneration->getError() << '\n';
   }
   return static_cast<int>(errorCount);
 }
@@ -336,8 +333,7 @@ void Parser::startParagraph() {
 void Parser::evalParagraphOperationNumberLabel(Word *word,
                                                const Location &location) {
   if (!paragraphOpen) {
-    warning(location, "paragraph operation number label '" +
-                          word->getName() +
+    warning(location, "paragraph operation number label '" + word->getName() +
                           "' is outside the paragraph, ignore");
     return;
   }
@@ -363,8 +359,7 @@ void Parser::eval__EOF__() {
   while (!blockStack.empty() &&
          blockStack.back()->getLocation().getIndex() == location.getIndex()) {
     const Terminator &block = *blockStack.back();
-    const std::string &name =
-        block.getTerminatedPseudoOperation()->getName();
+    const std::string &name = block.getTerminatedPseudoOperation()->getName();
     error(location, "unexpected end of file in " + name);
     note(block.getLocation(), "here is the start of " + name);
     blockStack.pop_back();
@@ -458,8 +453,7 @@ bool Parser::isNotNumber() {
 bool Parser::isNotSymbol() {
   if (token->getCode() == TC_WORD)
     return false;
-  errorAtToken("expected symbol name, got '" + unrecognizedToken(token) +
-               "'");
+  errorAtToken("expected symbol name, got '" + unrecognizedToken(token) + "'");
   return true;
 }
 

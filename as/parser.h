@@ -102,9 +102,8 @@ public:
   void setNextSymbolValue(Symbol *symbol);
 
   // ---- Sections, symbols and relocations (parser_sections.cpp). ----
-  Section *addSection(const Location &location, const Word *name,
-                      uint32_t type, uint32_t flags, uint32_t entsize,
-                      uint8_t encoding);
+  Section *addSection(const Location &location, const Word *name, uint32_t type,
+                      uint32_t flags, uint32_t entsize, uint8_t encoding);
   void addPredefinedData(const FileName &file);
   void addRelocationEntry(const Section *section, uint32_t offset,
                           const Expression *expression, uint8_t type);
@@ -200,8 +199,9 @@ private:
   void evalSize();
   void evalTerminatedPseudoOperation(const TerminatedPseudoOperation *directive,
                                      const Location &location);
-  void evalTerminatingPseudoOperation(
-      const TerminatingPseudoOperation *directive, const Location &location);
+  void
+  evalTerminatingPseudoOperation(const TerminatingPseudoOperation *directive,
+                                 const Location &location);
   bool evalIfe(const TerminatedPseudoOperation *directive);
   bool evalIfValue(const std::string &name, int code);
   bool evalIfb(bool blank);
