@@ -132,6 +132,9 @@ ExpressionCalculator::ExpressionCalculator(const Subsection *absolute)
 void ExpressionCalculator::calculate(Expression *expression) {
   expression->clearCalculationError();
   expression->clearCalculationWarning();
+  // A number is already as reduced as it gets; most operands are one.
+  if (expression->root && expression->root->isNumber())
+    return;
   const size_t depth = stack.size();
   stack.push_back(expression);
   std::vector<Task> tasks;

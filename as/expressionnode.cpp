@@ -6,17 +6,19 @@
 #include <vector>
 
 void ExpressionNode::deleteTree(ExpressionNode *root) {
-  std::vector<ExpressionNode *> pending;
-  if (root)
-    pending.push_back(root);
-  while (!pending.empty()) {
-    ExpressionNode *node = pending.back();
-    pending.pop_back();
-    if (node->left)
-      pending.push_back(node->left);
-    if (node->right)
-      pending.push_back(node->right);
-    delete node;
+  // Rotating each left child up frees the tree in one walk without a stack,
+  // however deep it is.
+  ExpressionNode *node = root;
+  while (node) {
+    if (ExpressionNode *left = node->left) {
+      node->left = left->right;
+      left->right = node;
+      node = left;
+    } else {
+      ExpressionNode *right = node->right;
+      delete node;
+      node = right;
+    }
   }
 }
 
