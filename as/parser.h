@@ -157,6 +157,7 @@ private:
   bool isNotRegister(int i);
   void checkSbRef(uint32_t r, const Word *label);
   bool getVField();
+  bool getOptionalVField();
   bool evalVValue(Expression *expression);
   bool getF2AndVFields_syntaxV1();
   bool getF2AndVFields_syntaxV2();
@@ -185,6 +186,7 @@ private:
   void evalGlobal();
   void evalLocal();
   void evalWeak();
+  void skipLocalCommon(const Symbol *symbol);
   void evalComm();
   void evalLcomm();
   bool getAllocSize(uint32_t &size);

@@ -436,19 +436,7 @@ bool Parser::getF2AndVFields_syntaxV1() {
       return isNewLine();
     if (!op->isMemoryAccess())
       staging->setIndirect(true);
-    if (isLineEnd())
-      return true;
-    if (tokenCode() == ',') {
-      move();
-    } else if (tokenCode() != '+' && tokenCode() != '-') {
-      errorAtToken("expected comma or end of operation, got " +
-                   quoted(unrecognizedToken(token)));
-      move(TC_NEWLINE);
-      return false;
-    }
-    if (!getVField())
-      return false;
-    return isNewLine();
+    return getOptionalVField();
   }
 
   if (!op->isMemoryAccess())
@@ -543,6 +531,12 @@ bool Parser::operation_exa() {
     move(TC_NEWLINE);
     return false;
   }
+  return getOptionalVField();
+}
+
+// After an F2 register: the end of the statement, or a V field after a
+// comma or beginning with its sign.
+bool Parser::getOptionalVField() {
   if (isLineEnd())
     return true;
   if (tokenCode() == ',') {

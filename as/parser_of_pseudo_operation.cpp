@@ -803,6 +803,16 @@ void Parser::evalGlobal() { evalBindValue(STB_GLOBAL_); }
 void Parser::evalLocal() { evalBindValue(STB_LOCAL_); }
 void Parser::evalWeak() { evalBindValue(STB_WEAK_); }
 
+// Pass 2 of a local common: .bss moves past its storage, which pass 1
+// placed there.
+void Parser::skipLocalCommon(const Symbol *symbol) {
+  Subsection *saved = switchToBssSubsection();
+  currentSubsection->moveDot(uint32_t(numberOf(symbol->getValue())) +
+                             symbol->getSize() -
+                             currentSubsection->getRealDot());
+  currentSubsection = saved;
+}
+
 // .comm name, size [, alignment]
 void Parser::evalComm() {
   if (isNotSymbol()) {
@@ -818,12 +828,8 @@ void Parser::evalComm() {
     setNextSymbolValue(symbol);
     const Value *value = symbol->getValue();
     const Section *section = value ? value->getSection() : nullptr;
-    if (section && !section->isCommon()) { // a local common
-      Subsection *saved = switchToBssSubsection();
-      currentSubsection->moveDot(uint32_t(numberOf(value)) + symbol->getSize() -
-                                 currentSubsection->getRealDot());
-      currentSubsection = saved;
-    }
+    if (section && !section->isCommon()) // a local common
+      skipLocalCommon(symbol);
     return;
   }
 
@@ -920,11 +926,7 @@ void Parser::evalLcomm() {
   if (pass == 2) {
     move(TC_NEWLINE);
     setNextSymbolValue(symbol);
-    Subsection *saved = switchToBssSubsection();
-    currentSubsection->moveDot(uint32_t(numberOf(symbol->getValue())) +
-                               symbol->getSize() -
-                               currentSubsection->getRealDot());
-    currentSubsection = saved;
+    skipLocalCommon(symbol);
     return;
   }
 
