@@ -1,0 +1,1 @@
+--arch=ZP100 /proc/self/mem -o m.o
