@@ -3,6 +3,7 @@
 #include "parser.h"
 
 #include <algorithm>
+#include <elf.h>
 #include <cstring>
 #include <iostream>
 #include <sstream>
@@ -27,13 +28,6 @@
 
 namespace {
 
-constexpr uint8_t STB_LOCAL_ = 0;
-constexpr uint8_t STB_GLOBAL_ = 1;
-constexpr uint8_t STB_WEAK_ = 2;
-constexpr uint8_t STT_NOTYPE_ = 0;
-constexpr uint8_t STT_OBJECT_ = 1;
-constexpr uint8_t STT_SECTION_ = 3;
-constexpr uint32_t SHF_MERGE_ = 0x10;
 constexpr int64_t MAX_COUNT = 0xffffffffLL;
 constexpr int64_t MAX_ALIGNMENT = 0x80000000LL;
 
@@ -420,7 +414,7 @@ void Parser::evalSectionDirective(const PseudoOperation *directive) {
         moven(',');
       }
     }
-    if (flags & SHF_MERGE_) {
+    if (flags & SHF_MERGE) {
       if (tokenCode() != ',') {
         errorAtToken("entity size for SHF_MERGE not specified");
       } else {
@@ -762,15 +756,15 @@ void Parser::evalLeb128(bool isSigned) {
 void Parser::setSymbolBind(uint8_t binding) {
   const Word *name = static_cast<const Word *>(token);
   Symbol *symbol = symtab->getSymbol(name);
-  if (symbol->getType() == STT_SECTION_)
+  if (symbol->getType() == STT_SECTION)
     return;
   const Value *value = symbol->getValue();
   const Section *section = value ? value->getSection() : nullptr;
   if (section && section->isCommon()) {
-    if (binding == STB_WEAK_)
+    if (binding == STB_WEAK)
       errorAtToken("symbol '" + name->getName() +
                    "' can not be both weak and common");
-    else if (binding == STB_LOCAL_)
+    else if (binding == STB_LOCAL)
       warningAtToken("symbol '" + name->getName() +
                      "' can not be both local and common; ignore");
     return;
@@ -799,9 +793,9 @@ void Parser::evalBindValue(uint8_t binding) {
     isNewLine();
 }
 
-void Parser::evalGlobal() { evalBindValue(STB_GLOBAL_); }
-void Parser::evalLocal() { evalBindValue(STB_LOCAL_); }
-void Parser::evalWeak() { evalBindValue(STB_WEAK_); }
+void Parser::evalGlobal() { evalBindValue(STB_GLOBAL); }
+void Parser::evalLocal() { evalBindValue(STB_LOCAL); }
+void Parser::evalWeak() { evalBindValue(STB_WEAK); }
 
 // Pass 2 of a local common: .bss moves past its storage, which pass 1
 // placed there.
@@ -884,9 +878,9 @@ void Parser::evalComm() {
 
   if (!symbol->isDefined()) {
     symbol->setSize(size);
-    if (symbol->getType() == STT_NOTYPE_)
-      symbol->setType(STT_OBJECT_);
-    if (symbol->isBindAlreadySet() && symbol->getBind() != STB_GLOBAL_) {
+    if (symbol->getType() == STT_NOTYPE)
+      symbol->setType(STT_OBJECT);
+    if (symbol->isBindAlreadySet() && symbol->getBind() != STB_GLOBAL) {
       Subsection *saved = switchToBssSubsection();
       currentSubsection->addAlignmentBlock(uint32_t(alignment), 0, 0);
       setLabelValue(symbol, nameLocation);
@@ -894,7 +888,7 @@ void Parser::evalComm() {
       currentSubsection = saved;
     } else {
       symbol->setDefined(true);
-      symbol->setBind(STB_GLOBAL_);
+      symbol->setBind(STB_GLOBAL);
       symbol->setValue(
           new Expression(nameLocation, new ExpressionNumberNode(
                                            alignment, false, commonSubsection)),
@@ -943,8 +937,8 @@ void Parser::evalLcomm() {
     return;
   if (!defined) {
     symbol->setSize(size);
-    if (symbol->getType() == STT_NOTYPE_)
-      symbol->setType(STT_OBJECT_);
+    if (symbol->getType() == STT_NOTYPE)
+      symbol->setType(STT_OBJECT);
     Subsection *saved = switchToBssSubsection();
     currentSubsection->addAlignmentBlock(8, 0, 0);
     setLabelValue(symbol, nameLocation);
@@ -1096,7 +1090,7 @@ void Parser::evalType() {
     return;
   }
   // A section symbol must stay one, or the object would lose it.
-  if (symbol->getType() != STT_SECTION_)
+  if (symbol->getType() != STT_SECTION)
     symbol->setType(
         architecture->getSymbolTypeCode(static_cast<Word *>(token)));
   move();
