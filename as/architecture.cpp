@@ -199,16 +199,16 @@ void Architecture::initPseudoOperationTable() {
 }
 
 void Architecture::initSymbolTypeTable() {
-  symbolTypes[intern("STT_NOTYPE")] = 0;
-  symbolTypes[intern("STT_OBJECT")] = 1;
-  symbolTypes[intern("STT_FUNC")] = 2;
-  symbolTypes[intern("STT_COMMON")] = 5;
+  symbolTypes[intern("STT_NOTYPE")] = STT_NOTYPE;
+  symbolTypes[intern("STT_OBJECT")] = STT_OBJECT;
+  symbolTypes[intern("STT_FUNC")] = STT_FUNC;
+  symbolTypes[intern("STT_COMMON")] = STT_COMMON;
 }
 
 void Architecture::initSectionTypeTable() {
-  sectionTypes[intern("progbits")] = 1;
-  sectionTypes[intern("nobits")] = 8;
-  sectionTypes[intern("note")] = 7;
+  sectionTypes[intern("progbits")] = SHT_PROGBITS;
+  sectionTypes[intern("nobits")] = SHT_NOBITS;
+  sectionTypes[intern("note")] = SHT_NOTE;
 }
 
 void Architecture::initSpecialSectionTable() {
@@ -218,29 +218,29 @@ void Architecture::initSpecialSectionTable() {
     uint32_t flags;
   };
   static const Entry entries[] = {
-      {".text", 1, 6},
-      {".data", 1, 3},
-      {".bss", 8, 3},
-      {".comment", 1, 0},
-      {".note", 7, 0},
-      {".shstrtab", 3, 0},
-      {".strtab", 3, 0},
-      {".symtab", 2, 0},
-      {".debug_str", 1, 0x30},
-      {".debug_info", 1, 0},
-      {".debug_line", 1, 0},
-      {".debug_abbrev", 1, 0},
-      {".debug_frame", 1, 0},
-      {".debug_aranges", 1, 0},
-      {".debug_pubnames", 1, 0},
-      {".debug_funcnames", 1, 0},
-      {".debug_typenames", 1, 0},
-      {".debug_varnames", 1, 0},
-      {".debug_weaknames", 1, 0},
-      {".debug_macinfo", 1, 0},
-      {".debug_loc", 1, 0},
-      {".debug_ranges", 1, 0},
-      {".debug_types", 1, 0},
+      {".text", SHT_PROGBITS, SHF_ALLOC | SHF_EXECINSTR},
+      {".data", SHT_PROGBITS, SHF_WRITE | SHF_ALLOC},
+      {".bss", SHT_NOBITS, SHF_WRITE | SHF_ALLOC},
+      {".comment", SHT_PROGBITS, 0},
+      {".note", SHT_NOTE, 0},
+      {".shstrtab", SHT_STRTAB, 0},
+      {".strtab", SHT_STRTAB, 0},
+      {".symtab", SHT_SYMTAB, 0},
+      {".debug_str", SHT_PROGBITS, SHF_MERGE | SHF_STRINGS},
+      {".debug_info", SHT_PROGBITS, 0},
+      {".debug_line", SHT_PROGBITS, 0},
+      {".debug_abbrev", SHT_PROGBITS, 0},
+      {".debug_frame", SHT_PROGBITS, 0},
+      {".debug_aranges", SHT_PROGBITS, 0},
+      {".debug_pubnames", SHT_PROGBITS, 0},
+      {".debug_funcnames", SHT_PROGBITS, 0},
+      {".debug_typenames", SHT_PROGBITS, 0},
+      {".debug_varnames", SHT_PROGBITS, 0},
+      {".debug_weaknames", SHT_PROGBITS, 0},
+      {".debug_macinfo", SHT_PROGBITS, 0},
+      {".debug_loc", SHT_PROGBITS, 0},
+      {".debug_ranges", SHT_PROGBITS, 0},
+      {".debug_types", SHT_PROGBITS, 0},
   };
   for (const Entry &e : entries)
     specialSections[intern(e.name)] =

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "elf32.h"
 #include "instruction.h"
 #include "operationdata.h"
 

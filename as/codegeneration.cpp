@@ -12,6 +12,7 @@
 #include "subsection.h"
 #include "symbol.h"
 #include "symtab.h"
+#include "temporaryfile.h"
 #include "tokenizer.h"
 
 #include <cerrno>
@@ -25,57 +26,8 @@
 namespace {
 
 const char *const InternalError = "Internal1 as error";
-const uint8_t R_ZORVEL_32 = 3;
 // Symbol and relocation entries are encoded through a buffer of this size.
 const size_t EncodeChunk = 4096;
-
-// The object is written under a unique name beside its target and renamed
-// into place only when complete, so an interrupted or failed run never leaves
-// a partial object that make would take for up to date. The file is removed
-// on every path that does not commit it.
-class TemporaryFile {
-public:
-  explicit TemporaryFile(const std::string &target) {
-    std::string pattern = target + ".tmpXXXXXX";
-    int fd = mkstemp(pattern.data());
-    if (fd < 0 && errno == ENAMETOOLONG) {
-      // A target name close to the file name limit has no room for the
-      // suffix; a short name in the same directory still renames in place.
-      size_t slash = target.rfind('/');
-      pattern = (slash == std::string::npos ? std::string()
-                                            : target.substr(0, slash + 1)) +
-                ".tmpXXXXXX";
-      fd = mkstemp(pattern.data());
-    }
-    if (fd < 0)
-      return;
-    // mkstemp creates the file for its owner only; give the object the
-    // permissions any newly created file would get.
-    mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    ::close(fd);
-    name = pattern;
-  }
-  TemporaryFile(const TemporaryFile &) = delete;
-  TemporaryFile &operator=(const TemporaryFile &) = delete;
-  ~TemporaryFile() {
-    if (!name.empty())
-      unlink(name.c_str());
-  }
-
-  bool isCreated() const { return !name.empty(); }
-  const std::string &getName() const { return name; }
-  bool commit(const std::string &target) {
-    if (std::rename(name.c_str(), target.c_str()) != 0)
-      return false;
-    name.clear();
-    return true;
-  }
-
-private:
-  std::string name;
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // main.cpp - zv-as entry: the command line, the checks of the source file
 // and the output path, then one run over the source.
+#include "elf32.h"
 #include "filestat.h"
 #include "parser.h"
 
@@ -124,9 +125,9 @@ void readOptions(int argc, char **argv, const std::string &prog,
       std::string value = optarg ? optarg : "";
       if (name == "arch") {
         if (value == "ZP100")
-          opts.processorCode = 0x8100;
+          opts.processorCode = EM_ZP100;
         else if (value == "ZP200")
-          opts.processorCode = 0x8101;
+          opts.processorCode = EM_ZP200;
         else
           optionError(prog, "unrecognized architecture '" + value + "'", opts);
       } else if (name == "syntax") {

@@ -54,7 +54,7 @@ Parser::Parser(const std::string &outputName,
       tokenizer(std::make_unique<Tokenizer>(true)),
       symtab(std::make_unique<Symtab>()), sectab(std::make_unique<Sectab>()),
       debug(debug) {
-  if (processorCode == 0x8101)
+  if (processorCode == EM_ZP200)
     architecture = std::make_unique<ZP200_Arch>(tokenizer.get(), processorCode);
   else
     architecture = std::make_unique<ZP100_Arch>(tokenizer.get(), processorCode);

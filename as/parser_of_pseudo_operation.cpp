@@ -167,13 +167,13 @@ void writeInteger(DataSubsection *data, int64_t value, unsigned size) {
 uint8_t relocationTypeFor(unsigned size) {
   switch (size) {
   case 1:
-    return 1; // R_ZORVEL_8
+    return R_ZORVEL_8;
   case 2:
-    return 2; // R_ZORVEL_16
+    return R_ZORVEL_16;
   case 4:
-    return 3; // R_ZORVEL_32
+    return R_ZORVEL_32;
   default:
-    return 4; // R_ZORVEL_64
+    return R_ZORVEL_64;
   }
 }
 

@@ -14,12 +14,6 @@ class Symbol;
 
 class Relocation {
 public:
-  // Types for fields of 1, 2, 4 and 8 bytes; the addend is in the field.
-  static constexpr uint8_t R_ZORVEL_8 = 1;
-  static constexpr uint8_t R_ZORVEL_16 = 2;
-  static constexpr uint8_t R_ZORVEL_32 = 3;
-  static constexpr uint8_t R_ZORVEL_64 = 4;
-
   Relocation(uint32_t offset, const Symbol *symbol, uint8_t type);
   Relocation(const Relocation &) = delete;
   Relocation &operator=(const Relocation &) = delete;

@@ -19,7 +19,7 @@ ZP100_Arch::ZP100_Arch(Tokenizer *tokenizer, uint16_t code)
   sbRefBegin = 1;
   sbRefEnd = 63;
   encoding = 2;
-  flags = 0x80000000;
+  flags = EF_ZORVEL_DATA_LSB;
   defaultSyntax = 1;
   setOperationWordFormat();
   initOperationTable();

@@ -7,7 +7,7 @@
 
 class ZP100_Arch : public Architecture {
 public:
-  static constexpr uint16_t CODE = 0x8100;
+  static constexpr uint16_t CODE = EM_ZP100;
 
   explicit ZP100_Arch(Tokenizer *tokenizer, uint16_t code = CODE);
 

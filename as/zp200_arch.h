@@ -7,7 +7,7 @@
 
 class ZP200_Arch : public Architecture {
 public:
-  static constexpr uint16_t CODE = 0x8101;
+  static constexpr uint16_t CODE = EM_ZP200;
 
   explicit ZP200_Arch(Tokenizer *tokenizer, uint16_t code = CODE);
 

@@ -3,6 +3,7 @@
 #include "filestat.h"
 
 #include <climits>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -45,6 +46,45 @@ bool FileStat::isDir() const {
   struct stat st;
   return !filePathText.empty() && stat(filePathText.c_str(), &st) == 0 &&
          S_ISDIR(st.st_mode);
+}
+
+namespace {
+
+// The path with its directory part resolved through the file system (links
+// followed), the last component kept as written; "" when the directory
+// cannot be resolved.
+std::string resolvedPath(const std::string &path) {
+  size_t slash = path.rfind('/');
+  std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
+  std::string last = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (dir.empty())
+    dir = "/";
+  char *real = realpath(dir.c_str(), nullptr);
+  if (!real)
+    return std::string();
+  std::string result = real;
+  free(real);
+  if (last.empty() || last == ".")
+    return result;
+  if (result.back() != '/')
+    result += '/';
+  return result + last;
+}
+
+} // namespace
+
+bool FileStat::isSameFile(const FileStat &other) const {
+  if (filePathText.empty() || other.filePathText.empty())
+    return false;
+  struct stat a, b;
+  bool hasA = stat(filePathText.c_str(), &a) == 0;
+  bool hasB = stat(other.filePathText.c_str(), &b) == 0;
+  if (hasA && hasB)
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+  if (hasA != hasB)
+    return false;
+  std::string ra = resolvedPath(filePathText);
+  return !ra.empty() && ra == resolvedPath(other.filePathText);
 }
 
 std::string FileStat::path() const {

@@ -21,6 +21,10 @@ public:
   bool isReg() const;
   bool isDir() const;
   bool isExistsAndReg() const { return isExists() && isReg(); }
+  // Whether both paths lead to one file: the same device and inode when
+  // both exist, else the same path once the directories are resolved. An
+  // output named like an input must never replace it.
+  bool isSameFile(const FileStat &other) const;
 
   const std::string &filePath() const { return filePathText; }
   // Everything up to and including the last '/'.

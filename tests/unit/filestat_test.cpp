@@ -105,6 +105,25 @@ TEST_F(FileStatFsTest, KindsOfFiles) {
   EXPECT_TRUE(FileStat(back).isReg());
 }
 
+TEST_F(FileStatFsTest, SameFileByIdentityNotSpelling) {
+  ASSERT_EQ(chdir(dir.c_str()), 0);
+  std::ofstream("p.s") << "x\n";
+  std::ofstream("q.s") << "x\n";
+  ASSERT_EQ(mkdir("sub", 0755), 0);
+  ASSERT_EQ(symlink("p.s", "link.s"), 0);
+  EXPECT_TRUE(FileStat("p.s").isSameFile(FileStat("./p.s")));
+  EXPECT_TRUE(FileStat("p.s").isSameFile(FileStat("sub/../p.s")));
+  EXPECT_TRUE(FileStat("link.s").isSameFile(FileStat("p.s")));
+  EXPECT_TRUE(FileStat("p.s").isSameFile(FileStat(dir + "/p.s")));
+  EXPECT_FALSE(FileStat("p.s").isSameFile(FileStat("q.s")));
+  // Neither exists: the resolved directories and the names decide.
+  EXPECT_TRUE(FileStat("new.o").isSameFile(FileStat("sub/../new.o")));
+  EXPECT_FALSE(FileStat("new.o").isSameFile(FileStat("sub/new.o")));
+  // One exists, the other not: never the same.
+  EXPECT_FALSE(FileStat("p.s").isSameFile(FileStat("new.o")));
+  EXPECT_FALSE(FileStat("").isSameFile(FileStat("")));
+}
+
 TEST_F(FileStatFsTest, MakeAbsoluteIsLexical) {
   ASSERT_EQ(chdir(dir.c_str()), 0);
   std::string cwd = currentDirectory();

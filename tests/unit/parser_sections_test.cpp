@@ -124,7 +124,7 @@ TEST_F(ParserSectionsTest, FieldValuesAndRelocationTargets) {
   ASSERT_EQ(rel->size(), 2u); // .long 7 needs none
   EXPECT_EQ((*rel)[0]->getOffset(), 16u);
   EXPECT_EQ((*rel)[0]->getSymbol(), section(".data")->getLinkedSymbol());
-  EXPECT_EQ((*rel)[0]->getType(), Relocation::R_ZORVEL_32);
+  EXPECT_EQ((*rel)[0]->getType(), R_ZORVEL_32);
   EXPECT_EQ((*rel)[1]->getOffset(), 20u);
   EXPECT_EQ((*rel)[1]->getSymbol(), symbol("ext"));
   EXPECT_TRUE(symbol("ext")->isRelocationTarget());

@@ -356,9 +356,9 @@ TEST_F(SymbolTest, RelocationsKeepCreationOrderAndGetIndexes) {
   Reltab reltab;
   EXPECT_FALSE(reltab.exist(text));
   EXPECT_EQ(reltab.getRelData(text), nullptr);
-  reltab.addEntry(text, 12, ext, Relocation::R_ZORVEL_32);
-  reltab.addEntry(text, 4, dataSymbol, Relocation::R_ZORVEL_8);
-  reltab.addEntry(data, 0, ext, Relocation::R_ZORVEL_64);
+  reltab.addEntry(text, 12, ext, R_ZORVEL_32);
+  reltab.addEntry(text, 4, dataSymbol, R_ZORVEL_8);
+  reltab.addEntry(data, 0, ext, R_ZORVEL_64);
   EXPECT_TRUE(reltab.exist(text));
   EXPECT_FALSE(reltab.exist(bss));
 
@@ -376,13 +376,13 @@ TEST_F(SymbolTest, RelocationsKeepCreationOrderAndGetIndexes) {
   EXPECT_EQ(seq[0]->getRelocation().r_info, (ext->getIndex() << 8) | 3u);
   EXPECT_EQ(seq[1]->getOffset(), 4u);
   EXPECT_EQ(seq[1]->getSymtabIndex(), 2u); // .data
-  EXPECT_EQ(seq[1]->getType(), Relocation::R_ZORVEL_8);
+  EXPECT_EQ(seq[1]->getType(), R_ZORVEL_8);
   EXPECT_EQ(reltab.getRelData(data)->getRelocationSequence()[0]->getType(),
-            Relocation::R_ZORVEL_64);
+            R_ZORVEL_64);
 }
 
 TEST(RelocationFields, InfoHalvesAreIndependent) {
-  Relocation r(8, nullptr, Relocation::R_ZORVEL_16);
+  Relocation r(8, nullptr, R_ZORVEL_16);
   EXPECT_EQ(r.getInfo(), 2u);
   r.setSymtabIndex(0x123456);
   EXPECT_EQ(r.getInfo(), 0x12345602u);
