@@ -1,0 +1,111 @@
+// zp100_cg.h - the ZP100 image: the operations of every paragraph dealt out
+// to four processing units, code addresses as rows, entry code 0x7A080000
+// followed by the entry row.
+#ifndef ZV_LD_ZP100_CG_H
+#define ZV_LD_ZP100_CG_H
+
+#include "archcodegen.h"
+#include "buffer.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace zvld {
+
+// The shape of one operation as the dealing sees it.
+enum : uint8_t { OpLong = 1, OpEnd = 2 };
+
+// Deals operations out to the four units: one paragraph at a time, unit by
+// unit, every paragraph starting at the same row of all units. The same
+// dealer builds the address table and writes the units, so the two can
+// never disagree.
+class ParagraphDealer {
+public:
+  static constexpr unsigned Units = 4;
+
+  class Sink {
+  public:
+    virtual ~Sink() = default;
+    // The operation at offset of the buffer (size 4 or 8) goes to unit at
+    // fill, which is position in the row numbering.
+    virtual bool placed(unsigned unit, uint64_t fill, uint64_t position,
+                        uint64_t offset, unsigned size) = 0;
+    virtual bool zeros(unsigned unit, uint64_t count) = 0;
+    // A paragraph closed; end is the first byte of the next row, before
+    // the padding check may add one.
+    virtual bool paragraphEnd(uint64_t end) {
+      (void)end;
+      return true;
+    }
+  };
+
+  void reset();
+  bool deal(const std::vector<uint8_t> &shapes, Sink &sink);
+  // Every unit filled with zero bytes up to end.
+  bool fillAll(uint64_t end, Sink &sink);
+  uint64_t getFill(unsigned unit) const { return fill[unit]; }
+  unsigned getUnit() const { return unit; }
+  int64_t getLastPosition() const { return last; }
+  uint64_t positionOf(unsigned unit) const;
+
+  // The shapes of the operations in bytes of the given order; false when
+  // an extension word is missing or 1 to 3 bytes are left over.
+  static bool readShapes(const uint8_t *bytes, uint64_t size, uint8_t encoding,
+                         std::vector<uint8_t> &shapes);
+
+private:
+  bool paddingNeeded(uint64_t end, const std::vector<uint8_t> &shapes,
+                     size_t from) const;
+
+  uint64_t fill[Units] = {};
+  int64_t last = -1;
+  unsigned unit = 0;
+};
+
+class ZP100_CG : public ArchCodeGen {
+public:
+  ZP100_CG(const std::string &outputName, const InputFiles *inputFiles,
+           const std::string &entryLabel, std::ostream &messages);
+  ~ZP100_CG() override;
+
+  int generate() override;
+  uint64_t adjustValueByRelocation(uint64_t value, uint64_t mask,
+                                   ElfObject *object, size_t index,
+                                   uint64_t offset, const Symbol *symbol,
+                                   const char *typeName) override;
+  int getEntryPointCodeSize() const override { return 8; }
+  bool getEntryPointAddress(uint64_t &address) override;
+  bool initProgramHeaderTable() override;
+  bool recalculateSymbolValue() override;
+  bool produceProgCode() override;
+  bool evalTextSection(Buffer &buffer) override;
+  bool evalDataSection(Buffer &buffer) override;
+  size_t findRelSection(ElfObject *object, size_t index) override;
+
+  static constexpr uint32_t EntryWord = 0x7A080000;
+  static constexpr uint64_t UnitMemorySize = 0x8000;
+
+  const std::vector<uint32_t> &getAddressTable() const { return addressTable; }
+
+private:
+  class TableSink;
+  class WriteSink;
+
+  bool recalculateSymbolValueForTextSection(OutSecData *data, size_t number);
+  uint32_t rowOf(uint64_t linear) const;
+  void setTextSymbolRows();
+  bool isTextSymbol(const Symbol *symbol) const;
+
+  ParagraphDealer dealer;
+  std::vector<uint32_t> addressTable;
+  // The operation shapes of every .text contribution, read before
+  // relocation and replayed while writing.
+  std::vector<std::vector<uint8_t>> textShapes;
+  const std::vector<uint8_t> *currentShapes = nullptr;
+  std::vector<std::unique_ptr<Buffer>> units;
+};
+
+} // namespace zvld
+
+#endif
