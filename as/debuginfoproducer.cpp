@@ -6,6 +6,7 @@
 
 #include <dwarf.h>
 
+#include "dwarfproducer.h"
 #include "expression.h"
 #include "filestat.h"
 #include "section.h"
@@ -17,18 +18,7 @@ const Dwarf_Tag TagParagraph = 0x8101;
 const Dwarf_Tag TagParagraphLabel = 0x8102;
 const Dwarf_Unsigned LanguageZorvel = 0x8100;
 const char *const ProducerName = "Zorvel assembler";
-// The isa only chooses libdwarf's own relocation numbers, which the object
-// writer replaces by ours; its 32-bit addresses match the target.
-const char *const IsaName = "x86";
-const char *const DwarfVersion = "V4";
-// The line program needs the DWARF 3 standard opcodes for prologue_end,
-// epilogue_begin and isa; the isa's default stops before them.
-const char *const ExtraOptions = "opcode_base=13";
 const char *const LocError = "internal as error (.file, .loc)";
-// libdwarf writes DW_LNE_set_discriminator with a length one byte too
-// long, which derails every reader of the rows that follow; the rows are
-// written without it.
-const Dwarf_Unsigned NoDiscriminator = 0;
 
 // Where the symbol's value in force was written in the source.
 Location definitionOf(const Symbol *symbol) {
@@ -81,8 +71,7 @@ DebugInfoProducer::~DebugInfoProducer() {
 }
 
 Dwarf_Unsigned DebugInfoProducer::flagsForEncoding(uint8_t encoding) {
-  return BaseFlags |
-         (encoding == 2 ? DW_DLC_TARGET_BIGENDIAN : DW_DLC_TARGET_LITTLEENDIAN);
+  return DwarfProducer::flagsForEncoding(encoding);
 }
 
 bool DebugInfoProducer::fail(const std::string &text) {
@@ -123,9 +112,8 @@ bool DebugInfoProducer::init() {
   splitPath(path.filePath(), unitDirectory, unitFileName);
 
   Dwarf_Error error = nullptr;
-  if (dwarf_producer_init(flags, callback, nullptr, nullptr, userData, IsaName,
-                          DwarfVersion, ExtraOptions, &dbg,
-                          &error) != DW_DLV_OK) {
+  if (DwarfProducer::init(flags, callback, userData, &dbg, &error) !=
+      DW_DLV_OK) {
     dbg = nullptr;
     return fail("couldn't create dwarf descriptor for compilation unit '" +
                     file.getName() + "': ",
@@ -681,11 +669,11 @@ bool SrcDebugInfoProducer::transformToDiskForm() {
                   "block of instructions begin for compilation unit: ",
                   error);
     for (const DwarfLine *row : rows)
-      if (dwarf_add_line_entry_c(dbg, row->file, row->address, row->line,
-                                 static_cast<Dwarf_Signed>(row->column),
-                                 row->isStmt, row->basicBlock,
-                                 row->epilogueBegin, row->prologueEnd, row->isa,
-                                 NoDiscriminator, &error) != DW_DLV_OK)
+      if (DwarfProducer::addLineEntry(
+              dbg, row->file, row->address, row->line,
+              static_cast<Dwarf_Signed>(row->column), row->isStmt,
+              row->basicBlock, row->epilogueBegin, row->prologueEnd, row->isa,
+              &error) != DW_DLV_OK)
         return fail("couldn't add line entry for compilation unit: ", error);
     if (dwarf_lne_end_sequence_a(dbg, textSize, &error) != DW_DLV_OK)
       return fail("couldn't set the end of a contiguous block of "

@@ -129,8 +129,6 @@ public:
   virtual const std::vector<std::string> &
   getDebugSectionNameSequence(bool rebuild = false);
 
-  static constexpr Dwarf_Unsigned BaseFlags =
-      DW_DLC_WRITE | DW_DLC_SIZE_32 | DW_DLC_STREAM_RELOCATIONS;
   // The libdwarf flags for an object whose code has this ELF encoding.
   static Dwarf_Unsigned flagsForEncoding(uint8_t encoding);
 
