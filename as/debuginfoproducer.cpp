@@ -80,12 +80,7 @@ bool DebugInfoProducer::fail(const std::string &text) {
 }
 
 bool DebugInfoProducer::fail(const std::string &text, Dwarf_Error error) {
-  lastError = text;
-  if (error) {
-    const char *message = dwarf_errmsg(error);
-    if (message)
-      lastError += message;
-  }
+  lastError = text + DwarfProducer::errorText(error);
   return false;
 }
 

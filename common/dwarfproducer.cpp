@@ -40,3 +40,10 @@ int DwarfProducer::addLineEntry(Dwarf_P_Debug dbg, Dwarf_Unsigned file,
                                 basicBlock, epilogueBegin, prologueEnd, isa,
                                 NoDiscriminator, error);
 }
+
+std::string DwarfProducer::errorText(Dwarf_Error error) {
+  if (!error)
+    return std::string();
+  const char *text = dwarf_errmsg_by_number(dwarf_errno(error));
+  return text ? text : std::string();
+}

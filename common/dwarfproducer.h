@@ -6,6 +6,7 @@
 #include <libdwarf.h>
 
 #include <cstdint>
+#include <string>
 
 struct DwarfProducer {
   static constexpr Dwarf_Unsigned BaseFlags =
@@ -22,6 +23,9 @@ struct DwarfProducer {
                           Dwarf_Signed column, bool isStmt, bool basicBlock,
                           bool epilogueBegin, bool prologueEnd,
                           Dwarf_Unsigned isa, Dwarf_Error *error);
+  // The text of a producer error, "" for none. The producer's errors carry
+  // only their number; asking them for a message reads unset memory.
+  static std::string errorText(Dwarf_Error error);
 };
 
 #endif

@@ -312,13 +312,15 @@ bool ArchCodeGen::produceProgCode(bool segments) {
     for (const auto &data : sec->getOutSecData()) {
       if (!zeros(data->getAlignmentByteCount()))
         return false;
-      Buffer *buffer = data->isMerged() ? data->getOutData() : nullptr;
-      if (data->isMerged() && !buffer) {
+      Buffer *buffer = data->getOutData();
+      if (!buffer) {
         diag.fatal("%s", OutSec::getLastError().c_str());
         continue;
       }
-      if (!evalProgBitsSection(data->getElfObject(), data->getSectionIndex(),
-                               buffer, sec))
+      bool written = evalProgBitsSection(data->getElfObject(),
+                                         data->getSectionIndex(), buffer, sec);
+      data->releaseData();
+      if (!written)
         return false;
     }
   }

@@ -42,6 +42,11 @@ public:
   Buffer *getOutData();
   // Alignment bytes plus the size of what this contribution writes.
   uint64_t getOutSize() const;
+  // Frees the data once it is written.
+  void releaseData() {
+    inData.reset();
+    outData.reset();
+  }
   uint64_t getDataSize() const;
 
   uint64_t getAlignmentByteCount() const { return alignmentBytes; }

@@ -3,13 +3,19 @@
 // addresses turned into rows through an address table.
 #include "zp100_cg.h"
 
+#include "debuginforeader.h"
+#include "dwarfproducer.h"
+
 #include "elf32.h"
 #include "elfobject.h"
 #include "inputfile.h"
 #include "oelf.h"
 #include "symbol.h"
+#include <dwarf.h>
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace zvld {
 
@@ -92,7 +98,7 @@ bool ParagraphDealer::deal(const std::vector<uint8_t> &shapes, Sink &sink) {
   for (size_t i = 0; i < shapes.size(); ++i) {
     unsigned size = (shapes[i] & OpLong) ? 8 : 4;
     uint64_t position = positionOf(unit);
-    if (!sink.placed(unit, fill[unit], position, offset, size))
+    if (!sink.placed(unit, fill[unit], position, offset, shapes[i]))
       return false;
     last = int64_t(position);
     fill[unit] += size;
@@ -113,27 +119,36 @@ bool ParagraphDealer::deal(const std::vector<uint8_t> &shapes, Sink &sink) {
   return true;
 }
 
-// The first pass: rows of the linked .text's byte offsets.
+// The first pass: rows of the linked .text's byte offsets, and the line
+// rows of the object followed to the positions of their operations.
 class ZP100_CG::TableSink : public ParagraphDealer::Sink {
 public:
-  TableSink(std::vector<uint32_t> &table, uint64_t base)
-      : table(table), base(base) {}
-  bool placed(unsigned, uint64_t fill, uint64_t, uint64_t offset,
-              unsigned size) override {
+  TableSink(ZP100_CG &cg, uint64_t base, LineCursor *lines = nullptr)
+      : cg(cg), base(base), lines(lines) {}
+  bool placed(unsigned, uint64_t fill, uint64_t position, uint64_t offset,
+              uint8_t shape) override {
+    if (lines)
+      cg.followOperation(*lines, offset, position, shape);
     set(base + offset, fill / 8);
-    if (size == 8)
+    if (shape & OpLong)
       set(base + offset + 4, fill / 8);
     return true;
   }
   bool zeros(unsigned, uint64_t) override { return true; }
+  bool paragraphEnd(uint64_t end) override {
+    if (lines)
+      cg.followParagraphEnd(*lines, end);
+    return true;
+  }
   void set(uint64_t linear, uint64_t row) {
-    if (linear / 4 < table.size())
-      table[linear / 4] = uint32_t(row);
+    if (linear / 4 < cg.addressTable.size())
+      cg.addressTable[linear / 4] = uint32_t(row);
   }
 
 private:
-  std::vector<uint32_t> &table;
+  ZP100_CG &cg;
   uint64_t base;
+  LineCursor *lines;
 };
 
 // The second pass: the words of a relocated buffer into the units.
@@ -141,7 +156,8 @@ class ZP100_CG::WriteSink : public ParagraphDealer::Sink {
 public:
   WriteSink(ZP100_CG &cg, const Buffer *buffer) : cg(cg), buffer(buffer) {}
   bool placed(unsigned unit, uint64_t, uint64_t, uint64_t offset,
-              unsigned size) override {
+              uint8_t shape) override {
+    unsigned size = (shape & OpLong) ? 8 : 4;
     if (!buffer || offset + size > buffer->getDataSize())
       return false;
     Buffer &pm = room(unit, size);
@@ -233,7 +249,7 @@ bool ZP100_CG::recalculateSymbolValue() {
   // The entry code is dealt as in the writing pass, so that both start
   // from the same fills.
   dealer.reset();
-  TableSink entrySink(addressTable, 0);
+  TableSink entrySink(*this, 0);
   if (!entryLabel.empty() && !dealer.deal({OpLong | OpEnd}, entrySink))
     return false;
   dealer.fillAll(textBase, entrySink);
@@ -257,29 +273,311 @@ bool ZP100_CG::recalculateSymbolValue() {
 bool ZP100_CG::recalculateSymbolValueForTextSection(OutSecData *data,
                                                     size_t number) {
   ElfObject *object = data->getElfObject();
+  const char *location = object->getLocation().c_str();
   size_t index = data->getSectionIndex();
   Buffer raw(0);
   if (!object->readSection(index, raw)) {
-    diag.fatal("%s: %s", object->getLocation().c_str(),
-               object->getLastError().c_str());
+    diag.fatal("%s: %s", location, object->getLastError().c_str());
     return false;
   }
   textShapes.resize(number + 1);
   std::vector<uint8_t> &shapes = textShapes[number];
   if (!ParagraphDealer::readShapes(raw.constData(), raw.getDataSize(),
                                    raw.getDataEncoding(), shapes)) {
-    diag.fatal("%s: elf object damaged or corrupted",
-               object->getLocation().c_str());
+    diag.fatal("%s: elf object damaged or corrupted", location);
     return false;
   }
+
+  // The line rows of an object with debugging information follow their
+  // operations.
+  std::unique_ptr<DebugInfoReader> reader;
+  LineCursor cursor;
+  LineCursor *lines = nullptr;
+  rebuiltBlocks.clear();
+  if (object->getDebugIndex(0)) {
+    reader = std::make_unique<DebugInfoReader>(object->getElfDescriptor());
+    if (!reader->init()) {
+      diag.fatal("%s: %s", location, reader->getLastError().c_str());
+      return false;
+    }
+    cursor.object = object;
+    cursor.reader = reader.get();
+    if (!getNextDebugLineInfoBlock(object, reader.get(), cursor.unit,
+                                   cursor.line))
+      return false;
+    lines = &cursor;
+  }
+
   OutSec *text = data->getOutSec();
   uint64_t base = text->getGlobalOutOff() + data->getOutOff();
-  TableSink sink(addressTable, base);
+  TableSink sink(*this, base, lines);
   if (!dealer.deal(shapes, sink))
     return false;
   // The end of the section reads as the row where the next operation
   // would start.
   sink.set(base + raw.getDataSize(), dealer.getFill(dealer.getUnit()) / 8);
+  if (!lines)
+    return true;
+  if (cursor.failed)
+    return false;
+  if (cursor.damaged || cursor.line) {
+    diag.fatal("%s: elf object damaged or corrupted", location);
+    return false;
+  }
+  reader.reset();
+
+  size_t lineIndex = object->getDebugIndex(1);
+  if (!lineIndex)
+    return true;
+  // The rebuilt tables of the object, one per unit, become its part of
+  // the image's .debug_line.
+  uint64_t total = 0;
+  for (const auto &block : rebuiltBlocks)
+    total += block->getDataSize();
+  Buffer joined(codeEncoding, size_t(total));
+  for (const auto &block : rebuiltBlocks)
+    joined.writeBytes(block->constData(), block->getDataSize());
+  rebuiltBlocks.clear();
+  std::unique_ptr<OutSec> &out = outSecMap[".debug_line"];
+  if (!out) {
+    const GElf_Shdr *shdr = object->getShdr(lineIndex);
+    out = std::make_unique<OutSec>(shdr->sh_type, shdr->sh_flags);
+  }
+  out->addData(object, lineIndex, &joined);
+  return true;
+}
+
+void ZP100_CG::followOperation(LineCursor &cursor, uint64_t offset,
+                               uint64_t position, uint8_t shape) {
+  CUSourceLine *&line = cursor.line;
+  if (!line || line->endSequence || line->address != offset)
+    return;
+  // Every row of the operation (two .loc before one operation make two)
+  // moves with it.
+  while (line && !line->endSequence && line->address == offset) {
+    line->address = position;
+    line = cursor.unit->lines->getNextSourceLine();
+  }
+  if (!line || (line->endSequence && !(shape & OpEnd)))
+    cursor.damaged = true;
+}
+
+void ZP100_CG::followParagraphEnd(LineCursor &cursor, uint64_t end) {
+  CUSourceLine *&line = cursor.line;
+  if (cursor.failed || !line || !line->endSequence)
+    return;
+  line->address = (end / 8) * ParagraphDealer::Units * 8 + end % 8;
+  line = cursor.unit->lines->getNextSourceLine();
+  if (line)
+    return;
+  if (!addRebuildedDebugLineInfoBlock(cursor.object, cursor.unit,
+                                      getDwarfSection, this) ||
+      !getNextDebugLineInfoBlock(cursor.object, cursor.reader, cursor.unit,
+                                 line))
+    cursor.failed = true;
+}
+
+bool ZP100_CG::getNextDebugLineInfoBlock(ElfObject *object,
+                                         DebugInfoReader *reader,
+                                         CompilationUnit *&unit,
+                                         CUSourceLine *&line) {
+  line = nullptr;
+  while ((unit = reader->getNextCU()) != nullptr) {
+    if (!reader->getCUAttributes(unit) || !reader->getCUSourceFileList(unit) ||
+        !reader->getCUSourceLineList(unit)) {
+      diag.fatal("%s: %s", object->getLocation().c_str(),
+                 reader->getLastError().c_str());
+      return false;
+    }
+    if (unit->lines) {
+      unit->lines->restartSourceLineList();
+      line = unit->lines->getNextSourceLine();
+      return true;
+    }
+    if (!addRebuildedDebugLineInfoBlock(object, unit, getDwarfSection, this))
+      return false;
+  }
+  return true;
+}
+
+bool ZP100_CG::producerFailed(ElfObject *object, const char *text,
+                              Dwarf_Error error) {
+  diag.fatal("%s: %s: %s", object->getLocation().c_str(), text,
+             DwarfProducer::errorText(error).c_str());
+  return false;
+}
+
+int ZP100_CG::getDwarfSection(const char *name, int, Dwarf_Unsigned,
+                              Dwarf_Unsigned, Dwarf_Unsigned, Dwarf_Unsigned,
+                              Dwarf_Unsigned *nameIndex, void *userData,
+                              int *error) {
+  if (error)
+    *error = 0;
+  if (nameIndex)
+    *nameIndex = 0;
+  auto *self = static_cast<ZP100_CG *>(userData);
+  // Relocation sections get an index no section has, like every section
+  // the image lacks: this libdwarf refuses a relocation section without
+  // one, and only the .debug_line stream is taken.
+  std::string section = name ? name : "";
+  OutSec *out = self && section.compare(0, 5, ".rel.") != 0
+                    ? self->findOutSec(section)
+                    : nullptr;
+  if (out && out->getElfIndex())
+    return int(out->getElfIndex());
+  return int(self ? self->writer->sectionCount() + 1 : 1);
+}
+
+bool ZP100_CG::addRebuildedDebugLineInfoBlock(ElfObject *object,
+                                              CompilationUnit *unit,
+                                              Dwarf_Callback_Func callback,
+                                              void *userData) {
+  if (!unit->files)
+    return true;
+  Dwarf_P_Debug dbg = nullptr;
+  Dwarf_Error error = nullptr;
+  if (DwarfProducer::init(DwarfProducer::flagsForEncoding(codeEncoding),
+                          callback, userData, &dbg, &error) != DW_DLV_OK)
+    return producerFailed(
+        object, "couldn't create dwarf descriptor for compilation unit", error);
+  // The producer's memory goes with it on every path.
+  struct Finish {
+    Dwarf_P_Debug dbg;
+    ~Finish() {
+      Dwarf_Error ignored = nullptr;
+      if (dbg)
+        dwarf_producer_finish_a(dbg, &ignored);
+    }
+  } finish{dbg};
+
+  Dwarf_P_Die die = nullptr;
+  if (dwarf_new_die_a(dbg, DW_TAG_compile_unit, nullptr, nullptr, nullptr,
+                      nullptr, &die, &error) != DW_DLV_OK)
+    return producerFailed(object,
+                          "couldn't create debug tag DW_TAG_compile_unit for "
+                          "compilatiom unit",
+                          error);
+  Dwarf_P_Attribute attribute = nullptr;
+  std::string name = unit->name, directory = unit->compDir;
+  if (dwarf_add_AT_name_a(die, name.data(), &attribute, &error) != DW_DLV_OK)
+    return producerFailed(object,
+                          "couldn't create debug attribute DW_AT_name for "
+                          "compilatiom unit",
+                          error);
+  if (dwarf_add_AT_comp_dir_a(die, directory.data(), &attribute, &error) !=
+      DW_DLV_OK)
+    return producerFailed(object,
+                          "couldn't create debug attribute DW_AT_comp_dir for "
+                          "compilatiom unit",
+                          error);
+
+  // Files: the compilation directory is directory 0, every other one is
+  // declared once; a name without any directory is taken to be in the
+  // compilation directory.
+  std::vector<Dwarf_Unsigned> fileIndex(unit->files->getCount() + 1, 0);
+  std::map<std::string, Dwarf_Unsigned> directories;
+  for (uint64_t i = 1; i <= unit->files->getCount(); ++i) {
+    bool found = false;
+    std::string path = unit->files->getFileName(i, found);
+    size_t cut = path.find_last_of("/\\");
+    std::string dir =
+        cut == std::string::npos ? std::string() : path.substr(0, cut);
+    std::string file = cut == std::string::npos ? path : path.substr(cut + 1);
+    Dwarf_Unsigned dirIndex = 0;
+    if (cut != std::string::npos && dir != unit->compDir) {
+      auto known = directories.find(dir);
+      if (known != directories.end()) {
+        dirIndex = known->second;
+      } else {
+        if (dwarf_add_directory_decl_a(dbg, dir.data(), &dirIndex, &error) !=
+            DW_DLV_OK)
+          return producerFailed(
+              object,
+              ("couldn't add directory '" + dir +
+               "' to the debug line information for compilation unit")
+                  .c_str(),
+              error);
+        directories.emplace(dir, dirIndex);
+      }
+    }
+    if (dwarf_add_file_decl_a(dbg, file.data(), dirIndex, 0, 0, &fileIndex[i],
+                              &error) != DW_DLV_OK)
+      return producerFailed(object,
+                            ("couldn't add file '" + file +
+                             "' to the debug line information for "
+                             "compilation unit")
+                                .c_str(),
+                            error);
+  }
+
+  if (unit->lines) {
+    CUSourceLineList &rows = *unit->lines;
+    rows.sort();
+    rows.restartSourceLineList();
+    while (CUSourceLine *row = rows.getNextSourceLine()) {
+      if (row->endSequence) {
+        if (dwarf_lne_end_sequence_a(dbg, row->address, &error) != DW_DLV_OK)
+          return producerFailed(object,
+                                "couldn't set the end of a contiguous block "
+                                "of instructions for compilation unit",
+                                error);
+        continue;
+      }
+      if (row->addressSet &&
+          dwarf_lne_set_address_a(dbg, row->address, 0, &error) != DW_DLV_OK)
+        return producerFailed(object,
+                              "couldn't set the target address at which a "
+                              "contiguous block of instructions begin for "
+                              "compilation unit",
+                              error);
+      if (row->file != 0 && !unit->files->isValidFileIndex(row->file)) {
+        diag.fatal("%s: couldn't add line entry for compilation unit: "
+                   "unimplemented standard opcodes DW_DLE_define_file "
+                   "handler: %s",
+                   object->getLocation().c_str(), "invalid file number");
+        return false;
+      }
+      if (DwarfProducer::addLineEntry(
+              dbg, row->file ? fileIndex[row->file] : 0, row->address,
+              row->line, Dwarf_Signed(row->column), row->isStmt,
+              row->basicBlock, row->epilogueBegin, row->prologueEnd, row->isa,
+              &error) != DW_DLV_OK)
+        return producerFailed(
+            object, "couldn't add line entry for compilation unit", error);
+    }
+  }
+
+  if (dwarf_add_die_to_debug_a(dbg, die, &error) != DW_DLV_OK)
+    return producerFailed(object, "couldn't set root die for compilation unit",
+                          error);
+  Dwarf_Signed streams = 0;
+  if (dwarf_transform_to_disk_form_a(dbg, &streams, &error) != DW_DLV_OK)
+    return producerFailed(object,
+                          "couldn't transform all the accumulated debug "
+                          "information into byte streams for compilation unit",
+                          error);
+  OutSec *lines = findOutSec(".debug_line");
+  int64_t lineIndex = lines ? int64_t(lines->getElfIndex()) : -2;
+  for (Dwarf_Signed i = 0; i < streams; ++i) {
+    Dwarf_Signed section = 0;
+    Dwarf_Unsigned length = 0;
+    Dwarf_Ptr bytes = nullptr;
+    if (dwarf_get_section_bytes_a(dbg, i, &section, &length, &bytes, &error) !=
+        DW_DLV_OK)
+      return producerFailed(object,
+                            "couldn't get debug section byte stream for "
+                            "compilation unit",
+                            error);
+    if (section != lineIndex)
+      continue;
+    auto block = std::make_unique<Buffer>(codeEncoding, size_t(length));
+    block->writeBytes(bytes, size_t(length));
+    rebuiltBlocks.push_back(std::move(block));
+    break;
+  }
+  finish.dbg = nullptr;
+  if (dwarf_producer_finish_a(dbg, &error) != DW_DLV_OK)
+    return producerFailed(object, "couldn't deallocate memory", error);
   return true;
 }
 

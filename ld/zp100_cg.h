@@ -7,11 +7,17 @@
 #include "archcodegen.h"
 #include "buffer.h"
 
+#include <libdwarf.h>
+
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace zvld {
+
+class CompilationUnit;
+class DebugInfoReader;
+struct CUSourceLine;
 
 // The shape of one operation as the dealing sees it.
 enum : uint8_t { OpLong = 1, OpEnd = 2 };
@@ -27,10 +33,10 @@ public:
   class Sink {
   public:
     virtual ~Sink() = default;
-    // The operation at offset of the buffer (size 4 or 8) goes to unit at
-    // fill, which is position in the row numbering.
+    // The operation at offset of the buffer goes to unit at fill, which is
+    // position in the row numbering; shape tells its size and end bit.
     virtual bool placed(unsigned unit, uint64_t fill, uint64_t position,
-                        uint64_t offset, unsigned size) = 0;
+                        uint64_t offset, uint8_t shape) = 0;
     virtual bool zeros(unsigned unit, uint64_t count) = 0;
     // A paragraph closed; end is the first byte of the next row, before
     // the padding check may add one.
@@ -88,9 +94,36 @@ public:
 
   const std::vector<uint32_t> &getAddressTable() const { return addressTable; }
 
+  // The libdwarf producer's section callback: the image's header index of
+  // a section, none for relocation sections.
+  static int getDwarfSection(const char *name, int size, Dwarf_Unsigned type,
+                             Dwarf_Unsigned flags, Dwarf_Unsigned link,
+                             Dwarf_Unsigned info, Dwarf_Unsigned *nameIndex,
+                             void *userData, int *error);
+
 private:
   class TableSink;
   class WriteSink;
+
+  // The line rows of the object whose .text is being dealt, followed to
+  // the positions its operations go to.
+  struct LineCursor {
+    ElfObject *object = nullptr;
+    DebugInfoReader *reader = nullptr;
+    CompilationUnit *unit = nullptr;
+    CUSourceLine *line = nullptr;
+    bool damaged = false;
+    bool failed = false;
+  };
+  bool getNextDebugLineInfoBlock(ElfObject *object, DebugInfoReader *reader,
+                                 CompilationUnit *&unit, CUSourceLine *&line);
+  bool addRebuildedDebugLineInfoBlock(ElfObject *object, CompilationUnit *unit,
+                                      Dwarf_Callback_Func callback,
+                                      void *userData);
+  void followOperation(LineCursor &cursor, uint64_t offset, uint64_t position,
+                       uint8_t shape);
+  void followParagraphEnd(LineCursor &cursor, uint64_t end);
+  bool producerFailed(ElfObject *object, const char *text, Dwarf_Error error);
 
   bool recalculateSymbolValueForTextSection(OutSecData *data, size_t number);
   uint32_t rowOf(uint64_t linear) const;
@@ -104,6 +137,8 @@ private:
   std::vector<std::vector<uint8_t>> textShapes;
   const std::vector<uint8_t> *currentShapes = nullptr;
   std::vector<std::unique_ptr<Buffer>> units;
+  // The rebuilt line tables of the object being followed, one per unit.
+  std::vector<std::unique_ptr<Buffer>> rebuiltBlocks;
 };
 
 } // namespace zvld
