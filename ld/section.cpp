@@ -377,7 +377,10 @@ uint64_t OutSec::getRelOff(const OutSecData *data, uint64_t offset) const {
   }
   if (!entry)
     return target->owner->globalOutOff + target->outOff + offset;
-  return target->owner->globalOutOff + target->outOff + entry->outOff +
+  // The entry's target holds the data: this contribution's own output, or
+  // an earlier one's where an equal entry was kept.
+  const OutSecData *holder = entry->target;
+  return holder->owner->globalOutOff + holder->outOff + entry->outOff +
          (offset - entry->inOff);
 }
 

@@ -1,0 +1,4 @@
+        .text
+        .globl f2
+f2:     getl #2
+        complete

@@ -1,0 +1,4 @@
+        .text
+        .globl main
+main:   jmp f1
+        complete

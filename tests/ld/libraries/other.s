@@ -1,0 +1,4 @@
+        .text
+        .globl other
+other:  getl #3
+        complete

@@ -1,0 +1,3 @@
+; one word more than the initialized data memory
+        .data
+        .skip 0x20004

@@ -1,0 +1,2 @@
+        .section .extra, "a", @progbits
+        .long 0x11223344

@@ -1,0 +1,6 @@
+        .text
+        .globl other
+other:  jmp nobody
+        complete
+again:  jmp nobody
+        complete

@@ -1,0 +1,5 @@
+        .text
+        .weak nobody
+        .globl main
+main:   jmp nobody
+        complete
