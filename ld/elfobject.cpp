@@ -49,6 +49,14 @@ bool ElfObject::loadHeaders() {
   if (!raw)
     fileSize = 0;
 
+  // libelf reads no section at all from a header table cut short; say so
+  // rather than report what is missing because of it.
+  if (header.e_shnum != 0 &&
+      (header.e_shoff > fileSize ||
+       uint64_t(header.e_shnum) * header.e_shentsize >
+           fileSize - header.e_shoff))
+    return fail("section header table lies outside the file (elf object "
+                "damaged or corrupted)");
   sections.clear();
   sectionSymbol.clear();
   if (header.e_shnum != 0) {
@@ -284,9 +292,12 @@ int ElfObject::loadSymtab(Diagnostics &diag) {
     return 0;
   }
   const GElf_Shdr &symtab = sections[symtabIndex];
-  if (symtab.sh_entsize != sizeof(Elf32_Sym)) {
+  // A 64-bit object is read whole and refused by the target checks.
+  size_t entsize =
+      ei_class() == ELFCLASS64 ? sizeof(Elf64_Sym) : sizeof(Elf32_Sym);
+  if (symtab.sh_entsize != entsize) {
     fail("symbol table entry size is " + std::to_string(symtab.sh_entsize) +
-         ", not " + std::to_string(sizeof(Elf32_Sym)));
+         ", not " + std::to_string(entsize));
     return 0;
   }
   size_t count = symtab.sh_size / symtab.sh_entsize;

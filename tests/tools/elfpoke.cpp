@@ -87,6 +87,21 @@ std::string sectionName(uint64_t index) {
   return s;
 }
 
+// The offset of the header of an archive member, by the name ar gives it.
+uint64_t findMember(const std::string &name) {
+  size_t at = 8;
+  while (at + 60 <= image.size()) {
+    std::string header(reinterpret_cast<const char *>(&image[at]), 60);
+    std::string member = header.substr(0, 16);
+    member = member.substr(0, member.find_first_of("/ "));
+    if (member == name)
+      return at;
+    at += 60 + std::strtoull(header.substr(48, 10).c_str(), nullptr, 10);
+    at += at & 1;
+  }
+  die("no member " + name);
+}
+
 uint64_t findSection(const std::string &name) {
   uint64_t count = get(48, 2);
   for (uint64_t i = 1; i < count; ++i)
@@ -101,7 +116,8 @@ int main(int argc, char **argv) {
   if (argc < 3) {
     std::cerr << "usage: zv-elfpoke FILE find NAME | ehdr FIELD VALUE | shdr "
                  "INDEX FIELD VALUE | sym INDEX FIELD VALUE | rel SECTION "
-                 "ENTRY FIELD VALUE | byte OFFSET VALUE | truncate SIZE\n";
+                 "ENTRY FIELD VALUE | byte OFFSET VALUE | truncate SIZE | member NAME | "
+                 "arindex N OFFSET\n";
     return 2;
   }
   std::string file = argv[1], what = argv[2];
@@ -143,6 +159,16 @@ int main(int argc, char **argv) {
     const Field &f = field(RelFields, a[2]);
     put(size_t(get(rel + 16, 4) + number(a[1]) * 8 + f.offset), f.size,
         number(a[3]));
+  } else if (what == "member") {
+    need(1);
+    std::cout << findMember(a[0]) << '\n';
+    return 0;
+  } else if (what == "arindex") {
+    // Entry N of the archive symbol index: big-endian offsets after the
+    // count, behind the index member's header.
+    need(2);
+    bigEndian = true;
+    put(size_t(8 + 60 + 4 + number(a[0]) * 4), 4, number(a[1]));
   } else if (what == "byte") {
     need(2);
     put(size_t(number(a[0])), 1, number(a[1]));

@@ -1,0 +1,4 @@
+        .text
+        .globl other
+other:  jmp nowhere
+        complete
