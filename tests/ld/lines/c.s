@@ -1,0 +1,5 @@
+; no debugging information: distributed without reading any line
+        .text
+        .globl plain
+plain:  getl #6
+        complete
