@@ -114,7 +114,7 @@ uint64_t findSection(const std::string &name) {
 
 int main(int argc, char **argv) {
   if (argc < 3) {
-    std::cerr << "usage: zv-elfpoke FILE find NAME | ehdr FIELD VALUE | shdr "
+    std::cerr << "usage: zv-elfpoke FILE find NAME | shname INDEX | ehdr FIELD VALUE | shdr "
                  "INDEX FIELD VALUE | sym INDEX FIELD VALUE | rel SECTION "
                  "ENTRY FIELD VALUE | byte OFFSET VALUE | truncate SIZE | member NAME | "
                  "arindex N OFFSET\n";
@@ -159,6 +159,10 @@ int main(int argc, char **argv) {
     const Field &f = field(RelFields, a[2]);
     put(size_t(get(rel + 16, 4) + number(a[1]) * 8 + f.offset), f.size,
         number(a[3]));
+  } else if (what == "shname") {
+    need(1);
+    std::cout << get(shdrAt(number(a[0])), 4) << '\n';
+    return 0;
   } else if (what == "member") {
     need(1);
     std::cout << findMember(a[0]) << '\n';
