@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# run.sh - installs what is missing, builds, and assembles the bundled
-# example for both processor models, showing what the objects hold.
+# run.sh - installs what is missing, builds, assembles the bundled example
+# for both processor models, puts one object into an archive, links the
+# image and shows what it holds.
 set -e
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build >/dev/null
-cmake --build build -j"$(nproc)" --target zv-as
+cmake --build build -j"$(nproc)" --target zv-as zv-ld
 out=build/examples
 mkdir -p "$out"
 for model in ZP100 ZP200; do
-  obj="$out/sum.$model.o"
-  echo "== zv-as --arch=$model examples/sum.s -o $obj"
-  build/as/zv-as --arch="$model" examples/sum.s -o "$obj"
-  readelf -h -S -s -r "$obj"
-  readelf -x .text -x .data "$obj"
+  dir="$out/$model"
+  mkdir -p "$dir"
+  for src in sum start limit; do
+    build/as/zv-as --arch="$model" "examples/$src.s" -o "$dir/$src.o"
+  done
+  rm -f "$dir/libexample.a"
+  ar rcs "$dir/libexample.a" "$dir/limit.o"
+  echo "== zv-ld -M -e start -L $dir -lexample $dir/start.o $dir/sum.o -o $dir/image.bin"
+  build/ld/zv-ld -M -e start -L "$dir" -lexample "$dir/start.o" "$dir/sum.o" \
+    -o "$dir/image.bin"
+  readelf -h -l "$dir/image.bin"
 done
