@@ -150,6 +150,19 @@ int ArchCodeGen::generate() {
   return diag.errorCount();
 }
 
+int ArchCodeGen::generateImage() {
+  if (ArchCodeGen::generate() != 0)
+    return diag.errorCount();
+  if (!recalculateSymbolValue())
+    return diag.errorCount();
+  fileOffset = uint64_t(writer->tellp());
+  if (!initProgramHeaderTable() || !initSectionHeaders() || !produceProgCode())
+    return diag.errorCount();
+  finishSymbols();
+  finish();
+  return diag.errorCount();
+}
+
 bool ArchCodeGen::buildOutputSectionMap() {
   for (const auto &file : *inputFiles)
     for (const auto &entry : file->getLoadedElfObject()) {

@@ -63,6 +63,12 @@ public:
   static uint32_t strToUInt32(const std::string &text, bool &ok);
 
 protected:
+  // The steps of a link after the base part: final values, program and
+  // section headers, the contents, then the headers and tables; the error
+  // count.
+  int generateImage();
+  // Last changes to symbol values before the image is finished.
+  virtual void finishSymbols() {}
   bool buildOutputSectionMap();
   bool addSectionHeaders();
   bool initSectionHeaders();

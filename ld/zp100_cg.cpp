@@ -202,18 +202,7 @@ ZP100_CG::ZP100_CG(const std::string &outputName, const InputFiles *inputFiles,
 
 ZP100_CG::~ZP100_CG() = default;
 
-int ZP100_CG::generate() {
-  if (ArchCodeGen::generate() != 0)
-    return diag.errorCount();
-  if (!recalculateSymbolValue())
-    return diag.errorCount();
-  fileOffset = uint64_t(writer->tellp());
-  if (!initProgramHeaderTable() || !initSectionHeaders() || !produceProgCode())
-    return diag.errorCount();
-  setTextSymbolRows();
-  finish();
-  return diag.errorCount();
-}
+int ZP100_CG::generate() { return generateImage(); }
 
 uint32_t ZP100_CG::rowOf(uint64_t linear) const {
   uint64_t i = linear / 4;

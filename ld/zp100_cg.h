@@ -126,6 +126,8 @@ private:
   bool producerFailed(ElfObject *object, const char *text, Dwarf_Error error);
 
   bool recalculateSymbolValueForTextSection(OutSecData *data, size_t number);
+  // Code symbols become rows, for the map.
+  void finishSymbols() override { setTextSymbolRows(); }
   uint32_t rowOf(uint64_t linear) const;
   void setTextSymbolRows();
   bool isTextSymbol(const Symbol *symbol) const;

@@ -23,17 +23,7 @@ ZP200_CG::ZP200_CG(const std::string &outputName, const InputFiles *inputFiles,
   dataBase = 0x40000;
 }
 
-int ZP200_CG::generate() {
-  if (ArchCodeGen::generate() != 0)
-    return diag.errorCount();
-  if (!recalculateSymbolValue())
-    return diag.errorCount();
-  fileOffset = uint64_t(writer->tellp());
-  if (!initProgramHeaderTable() || !initSectionHeaders() || !produceProgCode())
-    return diag.errorCount();
-  finish();
-  return diag.errorCount();
-}
+int ZP200_CG::generate() { return generateImage(); }
 
 bool ZP200_CG::recalculateSymbolValue() {
   if (OutSec *text = findOutSec(".text"))
