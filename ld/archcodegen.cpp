@@ -56,15 +56,27 @@ OutSec *ArchCodeGen::findOutSec(const std::string &name) const {
 }
 
 void ArchCodeGen::removeOutSec(const std::string &name) {
+  // The contributions go with their section.
+  OutSec *sec = findOutSec(name);
+  for (OutSec *s = sec; s; s = s->getNext())
+    for (const auto &data : s->getOutSecData())
+      setContribution(data->getElfObject(), data->getSectionIndex(), nullptr);
   outSecMap.erase(name);
-  chains.clear();
 }
 
-OutSec *ArchCodeGen::outSecOf(ElfObject *object, size_t index) {
-  auto it = chains.find(object);
-  if (it == chains.end() || index >= it->second.size())
+OutSecData *ArchCodeGen::contributionOf(const ElfObject *object,
+                                        size_t index) const {
+  auto it = contributions.find(object);
+  if (it == contributions.end() || index >= it->second.size())
     return nullptr;
   return it->second[index];
+}
+
+void ArchCodeGen::setContribution(const ElfObject *object, size_t index,
+                                  OutSecData *data) {
+  auto it = contributions.find(object);
+  if (it != contributions.end() && index < it->second.size())
+    it->second[index] = data;
 }
 
 bool ArchCodeGen::writerFailed() {
@@ -170,8 +182,8 @@ bool ArchCodeGen::buildOutputSectionMap() {
       const std::vector<GElf_Shdr> &sections = object->getSectionVector();
       size_t symtab = object->getSymtabIndex();
       size_t strtab = symtab < sections.size() ? sections[symtab].sh_link : 0;
-      std::vector<OutSec *> &chain = chains[object];
-      chain.assign(sections.size(), nullptr);
+      std::vector<OutSecData *> &own = contributions[object];
+      own.assign(sections.size(), nullptr);
       for (size_t i = 1; i < sections.size(); ++i) {
         const GElf_Shdr &s = sections[i];
         if (s.sh_type == SHT_SYMTAB || s.sh_type == SHT_REL ||
@@ -180,8 +192,7 @@ bool ArchCodeGen::buildOutputSectionMap() {
         std::unique_ptr<OutSec> &head = outSecMap[object->getSectionName(i)];
         if (!head)
           head = std::make_unique<OutSec>(s.sh_type, s.sh_flags);
-        head->addData(object, i);
-        chain[i] = head.get();
+        own[i] = head->addData(object, i);
       }
     }
   for (const auto &entry : outSecMap)
@@ -240,12 +251,8 @@ bool ArchCodeGen::recalculateSymbolValue() {
         if (symbol->getOwner() != object || r.st_shndx == SHN_UNDEF ||
             r.st_shndx == SHN_ABS)
           continue;
-        OutSec *sec = outSecOf(object, r.st_shndx);
-        if (!sec)
-          continue;
-        uint64_t value = sec->getRelOff(object, r.st_shndx, r.st_value);
-        if (value != ~uint64_t(0))
-          r.st_value = value;
+        if (OutSecData *data = contributionOf(object, r.st_shndx))
+          r.st_value = data->getOutSec()->getRelOff(data, r.st_value);
       }
     }
   return true;

@@ -95,8 +95,10 @@ protected:
   bool findEntrySymbol(const Symbol *&symbol);
   bool writerFailed();
   void removeOutSec(const std::string &name);
-  // The output sections' chain of a symbol's section.
-  OutSec *outSecOf(ElfObject *object, size_t index);
+  // The contribution of an object's section; null for a section that
+  // makes none.
+  OutSecData *contributionOf(const ElfObject *object, size_t index) const;
+  void setContribution(const ElfObject *object, size_t index, OutSecData *data);
 
   std::string outputName;
   std::string entryLabel;
@@ -119,8 +121,9 @@ protected:
 
   uint32_t debugSectionFlags = 0;
   std::map<std::string, std::unique_ptr<OutSec>> outSecMap;
-  // Per object, the output section chain of each section index.
-  std::unordered_map<const ElfObject *, std::vector<OutSec *>> chains;
+  // Per object, the contribution of each section index.
+  std::unordered_map<const ElfObject *, std::vector<OutSecData *>>
+      contributions;
 };
 
 } // namespace zvld

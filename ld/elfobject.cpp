@@ -51,10 +51,9 @@ bool ElfObject::loadHeaders() {
 
   // libelf reads no section at all from a header table cut short; say so
   // rather than report what is missing because of it.
-  if (header.e_shnum != 0 &&
-      (header.e_shoff > fileSize ||
-       uint64_t(header.e_shnum) * header.e_shentsize >
-           fileSize - header.e_shoff))
+  if (header.e_shnum != 0 && (header.e_shoff > fileSize ||
+                              uint64_t(header.e_shnum) * header.e_shentsize >
+                                  fileSize - header.e_shoff))
     return fail("section header table lies outside the file (elf object "
                 "damaged or corrupted)");
   sections.clear();
@@ -186,6 +185,19 @@ size_t ElfObject::findSection(size_t from, uint32_t type,
 size_t ElfObject::findRelSection(size_t target, size_t from) const {
   if (!headersLoaded)
     return 0;
+  // Asked once per section: the first relocation section of every target
+  // is found in one walk, so an object of many sections costs no more.
+  if (from <= 1) {
+    if (relocationOf.empty()) {
+      relocationOf.assign(sections.size() + 1, 0);
+      for (size_t i = 1; i < sections.size(); ++i)
+        if (sections[i].sh_type == SHT_REL &&
+            sections[i].sh_info < sections.size() &&
+            !relocationOf[sections[i].sh_info])
+          relocationOf[sections[i].sh_info] = i;
+    }
+    return target < sections.size() ? relocationOf[target] : 0;
+  }
   for (size_t i = from; i < sections.size(); ++i)
     if (sections[i].sh_type == SHT_REL && sections[i].sh_info == target)
       return i;

@@ -97,6 +97,7 @@ private:
   std::vector<GElf_Shdr> sections;
   std::string sectionNames;
   std::vector<size_t> sectionSymbol;
+  mutable std::vector<size_t> relocationOf;
   std::vector<GElf_Phdr> programHeaders;
   std::vector<Symbol *> symbolVector;
   std::vector<std::unique_ptr<Symbol>> localSymbols;

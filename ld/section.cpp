@@ -113,17 +113,22 @@ OutSecData *OutSec::addData(ElfObject *object, size_t index,
   const GElf_Shdr *sh = object->getShdr(index);
   if (!sh)
     return nullptr;
-  OutSec *sec = this;
-  for (;;) {
-    if (sec->type == sh->sh_type &&
-        (sec->flags & SHF_ALLOC) == (sh->sh_flags & SHF_ALLOC))
-      break;
-    if (!sec->next) {
-      sec->next = std::make_unique<OutSec>(sh->sh_type, sh->sh_flags);
-      sec = sec->next.get();
-      break;
-    }
-    sec = sec->next.get();
+  // The chain's sections by type and allocation bit, kept by its head so
+  // that a long chain is not walked for every contribution.
+  auto kind = [](uint64_t type, uint64_t flags) {
+    return type << 1 | ((flags & SHF_ALLOC) ? 1 : 0);
+  };
+  if (chainIndex.empty())
+    for (OutSec *s = this; s; s = s->next.get())
+      chainIndex.emplace(kind(s->type, s->flags), s);
+  OutSec *&sec = chainIndex[kind(sh->sh_type, sh->sh_flags)];
+  if (!sec) {
+    if (!chainTail)
+      for (chainTail = this; chainTail->next;)
+        chainTail = chainTail->next.get();
+    chainTail->next = std::make_unique<OutSec>(sh->sh_type, sh->sh_flags);
+    chainTail = chainTail->next.get();
+    sec = chainTail;
   }
   sec->contributions.push_back(
       std::make_unique<OutSecData>(sec, object, index, buffer));

@@ -153,6 +153,8 @@ private:
   std::vector<std::unique_ptr<OutSecData>> contributions;
   std::unordered_map<Key, OutSecData *, KeyHash> byInput;
   std::unique_ptr<OutSec> next;
+  std::unordered_map<uint64_t, OutSec *> chainIndex;
+  OutSec *chainTail = nullptr;
   uint32_t elfIndex = 0;
   bool segment = false;
 

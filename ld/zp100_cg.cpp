@@ -244,8 +244,11 @@ bool ZP100_CG::recalculateSymbolValue() {
   dealer.fillAll(textBase, entrySink);
 
   OutSec *lines = (debugSectionFlags & 2) ? findOutSec(".debug_line") : nullptr;
-  if (lines)
+  if (lines) {
+    for (const auto &data : lines->getOutSecData())
+      setContribution(data->getElfObject(), data->getSectionIndex(), nullptr);
     lines->clearOutSecData();
+  }
   if (text) {
     size_t number = 0;
     for (const auto &data : text->getOutSecData())
@@ -332,7 +335,7 @@ bool ZP100_CG::recalculateSymbolValueForTextSection(OutSecData *data,
     const GElf_Shdr *shdr = object->getShdr(lineIndex);
     out = std::make_unique<OutSec>(shdr->sh_type, shdr->sh_flags);
   }
-  out->addData(object, lineIndex, &joined);
+  setContribution(object, lineIndex, out->addData(object, lineIndex, &joined));
   return true;
 }
 
