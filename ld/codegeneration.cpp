@@ -163,24 +163,17 @@ bool CodeGeneration::checkElfObject() {
 }
 
 bool CodeGeneration::checkElfObject(ElfObject *object, bool asError) {
-  const char *location = object->getLocation().c_str();
-  const char *text = nullptr;
+  const char *problem = nullptr;
   if (object->ei_data() != generator->getTargetEndian() ||
       object->dataEncoding() != generator->getTargetDataEndian())
-    text = "%s: ineligible data encoding";
+    problem = "ineligible data encoding";
   else if (object->e_type() != ET_REL)
-    text = "%s: not a relocatable file";
+    problem = "not a relocatable file";
   else if (object->ei_class() != ELFCLASS32)
-    text = "%s: not 32-bit elf object file";
-  if (!text)
-    return true;
-  if (asError) {
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    diag->error(text, location);
-#pragma GCC diagnostic pop
-  }
-  return false;
+    problem = "not 32-bit elf object file";
+  if (problem && asError)
+    diag->error("%s: %s", object->getLocation().c_str(), problem);
+  return !problem;
 }
 
 void CodeGeneration::placeCommonSymbols() {
