@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # run.sh - installs what is missing, builds the two programs, builds the
 # example for both processor models (examples/build.sh) and shows what the
-# images hold: the rebuilt ZP100 line table, the program headers and the
-# four ZP100 processing units side by side.
+# images hold: the rebuilt ZP100 line table (lines.sh), the program headers
+# and the four ZP100 processing units side by side (units.sh).
 set -e
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -19,22 +19,7 @@ done
 
 echo
 echo "== ZP100 line table (-g): each operation's source line at its row and unit"
-llvm-dwarfdump --debug-line "$out/ZP100/image.bin" 2>/dev/null | awk '
-function hex(text,   i, n) {
-  text = tolower(text)
-  sub(/^0x/, "", text)
-  n = 0
-  for (i = 1; i <= length(text); i++)
-    n = n * 16 + index("0123456789abcdef", substr(text, i, 1)) - 1
-  return n
-}
-/^ *name: / { file = $2; gsub(/"/, "", file) }
-/^0x/ {
-  position = hex($1)
-  where = sprintf("row %d unit %d", int(position / 32), int(position / 8) % 4)
-  if (/end_sequence/) printf "  %-12s end          %s\n", file, where
-  else printf "  %-12s line %-7d %s\n", file, $2, where
-}'
+bash examples/lines.sh "$out/ZP100/image.bin"
 
 for model in ZP100 ZP200; do
   echo

@@ -18,7 +18,8 @@ fi
   if [ -n "$map" ]; then
     awk '/^File / { section = "" }
          /^    section / { section = $2 }
-         /^\t/ && section == ".text" { print "L", $3, $2 }' "$map"
+         /^\t/ && section == ".text" { print $3, $2 }' "$map" |
+      while read -r value name; do echo "L $((value)) $name"; done
   fi
   for unit in 0 1 2 3; do
     read -r offset size <<<"${segments[$unit]}"
@@ -26,15 +27,7 @@ fi
       awk -v unit="$unit" '{ for (i = 1; i <= NF; i++) print "B", unit, $i }'
   done
 } | awk '
-function hex(text,   i, n) {
-  text = tolower(text)
-  sub(/^0x/, "", text)
-  n = 0
-  for (i = 1; i <= length(text); i++)
-    n = n * 16 + index("0123456789abcdef", substr(text, i, 1)) - 1
-  return n
-}
-$1 == "L" { row = hex($2); labels[row] = labels[row] " " $3; next }
+$1 == "L" { row = $2; labels[row] = labels[row] " " $3; next }
 {
   unit = $2; n = count[unit]++
   row = int(n / 8)

@@ -4,15 +4,7 @@
 # Depends line that names the package of every library they link.
 set -u
 build=$(cd "$1" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export LC_ALL=C
-
-status=0
-fail() {
-  echo "FAIL: $*"
-  status=1
-}
+. "$(dirname "$0")/common.sh"
 
 if ! (cd "$build" && cpack -G DEB -B "$work/out") >"$work/cpack.log" 2>&1; then
   cat "$work/cpack.log"

@@ -6,15 +6,7 @@
 set -u
 build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export LC_ALL=C
-
-status=0
-fail() {
-  echo "FAIL: $*"
-  status=1
-}
+. "$(dirname "$0")/common.sh"
 
 prefix=$work/prefix
 if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
@@ -72,6 +64,21 @@ for model in ZP100 ZP200; do
   [ "$first" = "$want_first" ] ||
     fail "$model: the image begins with $first, not the entry code"
 done
+
+# The tour's views of the ZP100 image: the entry code at row 0 jumps to
+# start at row 1, whose first operation went to unit 0.
+out=$work/installed/ZP100
+units=$(bash "$source/examples/units.sh" "$out/image.bin" "$out/image.map")
+grep -qE '^ +0  7a080000 00000001  ' <<<"$units" ||
+  fail "units.sh shows no entry code at row 0:
+$units"
+grep -qE '^ +1  .*  start$' <<<"$units" ||
+  fail "units.sh names no start at row 1:
+$units"
+lines=$(bash "$source/examples/lines.sh" "$out/image.bin")
+grep -qE '^  start\.s +line [0-9]+ +row 1 unit 0$' <<<"$lines" ||
+  fail "lines.sh shows no line of start.s at row 1 unit 0:
+$lines"
 
 # Both pages: no warning from groff or man, found through the prefix by
 # man itself, quoting the version banner and naming every option of the
