@@ -1,4 +1,6 @@
-; limit.s - a library member: the limit that start.s reads.
+; limit.s - the library member: the limit word that start.s reads.
+        .include "example.inc"
+
         .data
         .globl limit
-limit:  .long 100
+limit:  .long LIMIT

@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
-# run.sh - installs what is missing, builds, assembles the bundled example
-# for both processor models, puts one object into an archive, links the
-# image and shows what it holds.
+# run.sh - installs what is missing, builds the two programs, builds the
+# example for both processor models (examples/build.sh) and shows what the
+# images hold: the rebuilt ZP100 line table (lines.sh), the program headers
+# and the four ZP100 processing units side by side (units.sh).
 set -e
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build >/dev/null
 cmake --build build -j"$(nproc)" --target zv-as zv-ld
+export PATH="$PWD/build/as:$PWD/build/ld:$PATH"
 out=build/examples
-mkdir -p "$out"
+
 for model in ZP100 ZP200; do
-  dir="$out/$model"
-  mkdir -p "$dir"
-  for src in sum start limit; do
-    build/as/zv-as --arch="$model" "examples/$src.s" -o "$dir/$src.o"
-  done
-  rm -f "$dir/libexample.a"
-  ar rcs "$dir/libexample.a" "$dir/limit.o"
-  echo "== zv-ld -M -e start -L $dir -lexample $dir/start.o $dir/sum.o -o $dir/image.bin"
-  build/ld/zv-ld -M -e start -L "$dir" -lexample "$dir/start.o" "$dir/sum.o" \
-    -o "$dir/image.bin"
-  readelf -h -l "$dir/image.bin"
+  echo
+  echo "== $model: two sources and a library member, linked from the entry label start"
+  bash examples/build.sh examples "$out/$model" "$model"
 done
+
+echo
+echo "== ZP100 line table (-g): each operation's source line at its row and unit"
+bash examples/lines.sh "$out/ZP100/image.bin"
+
+for model in ZP100 ZP200; do
+  echo
+  echo "== $model program headers"
+  readelf -lW "$out/$model/image.bin" | sed -n '/^Program Headers:/,/^$/p'
+done
+
+echo "== ZP100 processing units, 8 bytes of each a row"
+bash examples/units.sh "$out/ZP100/image.bin" "$out/ZP100/image.map"

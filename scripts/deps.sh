@@ -2,8 +2,11 @@
 # deps.sh - installs the Debian packages the build and the tests need,
 # asking apt only when something is missing.
 set -e
+# groff-base and man-db render the manual pages; dpkg-dev and file let
+# cpack name the libraries the Debian package depends on.
 pkgs=(g++ cmake make libelf-dev libdwarf-dev zlib1g-dev libgtest-dev
-      libgmock-dev libbenchmark-dev binutils llvm)
+      libgmock-dev libbenchmark-dev binutils llvm groff-base man-db dpkg-dev
+      file)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
