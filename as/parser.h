@@ -4,6 +4,7 @@
 #define ZV_AS_PARSER_H
 
 #include <cstdint>
+#include <iostream>
 #include <list>
 #include <map>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "diagnostics.h"
 #include "filename.h"
 #include "location.h"
 
@@ -40,9 +42,11 @@ struct DwarfLine;
 
 class Parser {
 public:
+  // Messages go to the given stream.
   Parser(const std::string &outputName,
          const std::vector<std::string> &includeDirectories,
-         uint16_t processorCode, uint16_t syntax, bool debug);
+         uint16_t processorCode, uint16_t syntax, bool debug,
+         std::ostream &messages = std::cerr);
   ~Parser();
   Parser(const Parser &) = delete;
   Parser &operator=(const Parser &) = delete;
@@ -50,21 +54,25 @@ public:
   // Assembles inputName; returns the error count (0: the object was written).
   int parse(const std::string &inputName);
 
-  // ---- Diagnostics: the one path for every message of the parser. ----
-  // Prints "<loc>: error: text" (warning:, note:) on the error stream;
-  // only errors are counted.
-  void error(const Location &loc, const std::string &text);
-  void warning(const Location &loc, const std::string &text);
-  void note(const Location &loc, const std::string &text);
+  // ---- Diagnostics: every message of the run goes through them. ----
+  // "<loc>: error: text" (warning:, note:); only errors are counted.
+  void error(const Location &loc, const std::string &text) {
+    diagnostics.error(loc, text);
+  }
+  void warning(const Location &loc, const std::string &text) {
+    diagnostics.warning(loc, text);
+  }
+  void note(const Location &loc, const std::string &text) {
+    diagnostics.note(loc, text);
+  }
   // The same at the current token's location.
   void errorAtToken(const std::string &text);
   void warningAtToken(const std::string &text);
   void noteAtToken(const std::string &text);
-  // Prints an evaluator's collected text as it is; an error text counts one.
-  void printCalculationWarning(const Expression *e);
-  void printCalculationError(const Expression *e);
-  void countError() { ++errorCount; }
-  unsigned getErrorCount() const { return errorCount; }
+  // Says the error an expression's calculation stopped at.
+  void reportCalculationError(const Expression *e);
+  Diagnostics &getDiagnostics() { return diagnostics; }
+  unsigned getErrorCount() const { return diagnostics.getErrorCount(); }
 
   // ---- Token operations for statement handlers. ----
   void move();
@@ -137,7 +145,6 @@ private:
   void eval__EOF__();
   void startParagraph();
   bool prepareDebugSections(const FileName &file);
-  void report(const char *kind, const Location &loc, const std::string &text);
   Word *aliasWord = nullptr;                 // ".alias"
   const Operation *errorOperation = nullptr; // "?_ERROR_?"
 
@@ -233,6 +240,7 @@ private:
   void evalLoc();
 
   // ---- Members. ----
+  Diagnostics diagnostics; // first: everything below may report
   std::string outputName;
   std::vector<std::string> includeDirectories;
   uint16_t initialSyntax;
@@ -247,7 +255,6 @@ private:
   Subsection *commonSubsection = nullptr;
   std::unique_ptr<Reltab> reltab;
   std::unique_ptr<ExpressionCalculator> calculator;
-  unsigned errorCount = 0;
   int pass = 1;
   bool expressionReport = false; // no error reported yet in this expression
   std::string lastTokenText;

@@ -31,6 +31,10 @@ std::string opName(const OperationData &data) {
   return quoted(data.getOperation()->getName());
 }
 
+std::string badArgumentType(const Operation *op) {
+  return "invalid argument type for operation " + quoted(op->getName());
+}
+
 // The section an evaluated expression lies in; null when it depends on an
 // undefined symbol.
 const Section *sectionOf(const ExpressionNode *root) {
@@ -288,14 +292,10 @@ bool Parser::evalVValue(Expression *expression) {
   const Operation *op = staging->getOperation();
   const uint32_t flags = op->getFlags();
   const Location &at = expression->getLocation();
-  const std::string badType =
-      "invalid argument type for operation " + quoted(op->getName());
 
   calculator->calculate(expression);
-  if (expression->isCalculationWarning())
-    printCalculationWarning(expression);
   if (expression->isCalculationError()) {
-    printCalculationError(expression);
+    reportCalculationError(expression);
     return true;
   }
 
@@ -333,7 +333,7 @@ bool Parser::evalVValue(Expression *expression) {
       }
     }
     if (!convert) {
-      error(at, badType);
+      error(at, badArgumentType(op));
       move(TC_NEWLINE);
       return false;
     }
@@ -391,7 +391,7 @@ bool Parser::evalVValue(Expression *expression) {
       value = adjustValue(expression, 4);
       break;
     case 13:
-      error(at, badType);
+      error(at, badArgumentType(op));
       move(TC_NEWLINE);
       return false;
     default:

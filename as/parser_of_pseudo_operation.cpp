@@ -286,8 +286,6 @@ bool Parser::isAbsoluteExpression(Expression *expression, long long &value,
                                   const std::string &message) {
   value = 0;
   calculator->calculate(expression);
-  if (expression->isCalculationWarning())
-    printCalculationWarning(expression);
   const ExpressionNode *root = expression->getExpressionNode();
   if (!expression->isCalculationError() && isAbsoluteNumber(root)) {
     if (static_cast<const ExpressionNumberNode *>(root)->isFloat()) {
@@ -478,10 +476,8 @@ void Parser::evalInitMemory(const InitMemoryPseudoOperation *directive) {
           writeInteger(data, 0, unit);
       } else if (data) {
         calculator->calculate(e.get());
-        if (e->isCalculationWarning())
-          printCalculationWarning(e.get());
         if (e->isCalculationError()) {
-          printCalculationError(e.get());
+          reportCalculationError(e.get());
           writeInteger(data, 0, unit);
         } else {
           writeInteger(data, adjustValue(e.get(), unit), unit);
@@ -1043,10 +1039,8 @@ void Parser::evalSymbolValue(Symbol *symbol) {
   value->setInEvaluation(true);
   calculator->calculate(e);
   value->setInEvaluation(false);
-  if (e->isCalculationWarning())
-    printCalculationWarning(e);
   if (e->isCalculationError()) {
-    printCalculationError(e);
+    reportCalculationError(e);
     return;
   }
   const ExpressionNode *root = e->getExpressionNode();
