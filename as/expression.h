@@ -47,4 +47,6 @@ private:
   ExpressionNode *root;
 };
 
+using ExpressionPtr = std::unique_ptr<Expression>;
+
 #endif

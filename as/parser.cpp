@@ -386,7 +386,7 @@ bool Parser::isLineEnd() const {
   return code == TC_NEWLINE || code == TC_EOF || code == TC_NONE;
 }
 
-bool Parser::isNewLine() {
+bool Parser::expectLineEnd() {
   if (isLineEnd())
     return true;
   errorAtToken("extra tokens at end of line from token '" +

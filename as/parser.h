@@ -40,6 +40,14 @@ class Tokenizer;
 class Word;
 struct DwarfLine;
 
+// What is said of a directive operand that is not absolute. The text is
+// put together only when it is said: head, then name and tail if named.
+struct NotAbsoluteText {
+  const char *head = "bad or irreducible absolute expression";
+  const std::string *name = nullptr;
+  const char *tail = "";
+};
+
 class Parser {
 public:
   // Messages go to the given stream.
@@ -78,7 +86,9 @@ public:
   void move();
   void move(int code);
   void moven(int code);
-  bool isNewLine();
+  // The statement must end here; otherwise an error, and the rest of the
+  // line is skipped. True at the line end.
+  bool expectLineEnd();
   bool isNotComma();
   bool isNotString();
   bool isNotNumber();
@@ -125,9 +135,16 @@ public:
   // ---- Directives (parser_of_pseudo_operation.cpp). ----
   void evalPseudoOperation(const PseudoOperation *directive,
                            const Location &location);
-  bool isAbsoluteExpression(
-      Expression *expression, long long &value,
-      const std::string &message = "bad or irreducible absolute expression");
+  // Calculates the expression; true with value set when it is an absolute
+  // integer, else false with value 0 after an error (or, for a float, a
+  // warning).
+  bool isAbsoluteExpression(Expression *expression, long long &value,
+                            const NotAbsoluteText &message = {});
+  // An operand that must be absolute, at the current token. Returns it with
+  // value set, or null with value 0 after an error, the rest of the line
+  // skipped.
+  std::unique_ptr<Expression>
+  parseAbsoluteOperand(long long &value, const NotAbsoluteText &message = {});
   int64_t adjustValue(Expression *expression, unsigned size);
   bool truncateToSignificantBytes(int64_t &value, const Section *section,
                                   unsigned size) const;

@@ -417,13 +417,13 @@ bool Parser::getF2AndVFields_syntaxV1() {
   if (tokenCode() == '@') {
     if (isNotSwitchBoard(2))
       return false;
-    return isNewLine();
+    return expectLineEnd();
   }
   if (tokenCode() != '#') {
     staging->setFValue(2, 0, OperationData::SBREF);
     if (!getVField())
       return false;
-    return isNewLine();
+    return expectLineEnd();
   }
 
   if (isNotRegister(2))
@@ -433,18 +433,18 @@ bool Parser::getF2AndVFields_syntaxV1() {
       architecture->getRegister(static_cast<int>(staging->getFValue(2)));
   if (reg->isIndex()) {
     if (op->getCode() == OC_GET)
-      return isNewLine();
+      return expectLineEnd();
     if (!op->isMemoryAccess())
       staging->setIndirect(true);
     return getOptionalVField();
   }
 
   if (!op->isMemoryAccess())
-    return isNewLine();
+    return expectLineEnd();
   if (op->getCode() == OC_RD || op->getCode() == OC_WR) {
     staging->setIndirect(false);
     staging->setVPresent(false);
-    return isNewLine();
+    return expectLineEnd();
   }
   errorAtToken("invalid register type for operation " + opName(*staging));
   move(TC_NEWLINE);
@@ -475,7 +475,7 @@ bool Parser::getF2AndVFields_syntaxV2() {
       if (indirect) {
         staging->setVPresent(false);
         move();
-        return isNewLine();
+        return expectLineEnd();
       }
       errorAtToken("expected comma or end of operation, got ']'");
       noteAtToken("possibly missing '[' earlier");
@@ -503,7 +503,7 @@ bool Parser::getF2AndVFields_syntaxV2() {
       return false;
     }
     move();
-    return isNewLine();
+    return expectLineEnd();
   }
   if (tokenCode() == ']') {
     errorAtToken("expected end of operation, got ']'");
@@ -511,7 +511,7 @@ bool Parser::getF2AndVFields_syntaxV2() {
     move(TC_NEWLINE);
     return false;
   }
-  return isNewLine();
+  return expectLineEnd();
 }
 
 bool Parser::getF2AndVFields() {
@@ -549,7 +549,7 @@ bool Parser::getOptionalVField() {
   }
   if (!getVField())
     return false;
-  return isNewLine();
+  return expectLineEnd();
 }
 
 // set #writable-register, F2/V
@@ -582,14 +582,14 @@ bool Parser::operation_move() {
   if (isNotSwitchBoard(1))
     return false;
   staging->setFValue(2, 0, OperationData::SBREF);
-  return isNewLine();
+  return expectLineEnd();
 }
 
 // mnemonic (no operands)
 bool Parser::operation_arg0() {
   staging->setFValue(1, 0, OperationData::SBREF);
   staging->setFValue(2, 0, OperationData::SBREF);
-  return isNewLine();
+  return expectLineEnd();
 }
 
 // mnemonic F2/V
@@ -620,7 +620,7 @@ void Parser::operation_complete(unsigned slot, const Location &location) {
       pass == 2 && producer && producer->isAsmDebugInfo() && currentSubsection)
     static_cast<AsmDebugInfoProducer *>(producer)->completeParagraph(
         currentSubsection->getRealDot());
-  isNewLine();
+  expectLineEnd();
 }
 
 void Parser::writeOutSlot(unsigned slot) {

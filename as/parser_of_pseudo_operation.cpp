@@ -3,8 +3,8 @@
 #include "parser.h"
 
 #include <algorithm>
-#include <elf.h>
 #include <cstring>
+#include <elf.h>
 #include <iostream>
 #include <sstream>
 #include <vector>
@@ -30,8 +30,6 @@ namespace {
 
 constexpr int64_t MAX_COUNT = 0xffffffffLL;
 constexpr int64_t MAX_ALIGNMENT = 0x80000000LL;
-
-using ExpressionPtr = std::unique_ptr<Expression>;
 
 // Where a directive may stand.
 enum class Placement { Anywhere, DataSection, OutsideParagraph, TextSection };
@@ -283,7 +281,7 @@ void Parser::evalPseudoOperation(const PseudoOperation *directive,
 }
 
 bool Parser::isAbsoluteExpression(Expression *expression, long long &value,
-                                  const std::string &message) {
+                                  const NotAbsoluteText &message) {
   value = 0;
   calculator->calculate(expression);
   const ExpressionNode *root = expression->getExpressionNode();
@@ -297,8 +295,24 @@ bool Parser::isAbsoluteExpression(Expression *expression, long long &value,
     value = root->getValue();
     return true;
   }
-  error(expression->getLocation(), message);
+  std::string text = message.head;
+  if (message.name) {
+    text += *message.name;
+    text += message.tail;
+  }
+  error(expression->getLocation(), text);
   return false;
+}
+
+std::unique_ptr<Expression>
+Parser::parseAbsoluteOperand(long long &value, const NotAbsoluteText &message) {
+  value = 0;
+  ExpressionPtr e(parseExpression());
+  if (!e || !isAbsoluteExpression(e.get(), value, message)) {
+    move(TC_NEWLINE);
+    return nullptr;
+  }
+  return e;
 }
 
 int64_t Parser::adjustValue(Expression *expression, unsigned size) {
@@ -333,18 +347,8 @@ bool Parser::truncateToSignificantBytes(int64_t &value, const Section *section,
 void Parser::evalSectionDirective(const PseudoOperation *directive) {
   if (directive->getWord() != tokenizer->getWord(".section")) {
     long long number = 0;
-    if (!isLineEnd()) {
-      ExpressionPtr e(parseExpression());
-      if (!e) {
-        move(TC_NEWLINE);
-        number = 0;
-      } else if (isAbsoluteExpression(e.get(), number)) {
-        isNewLine();
-      } else {
-        number = 0;
-        move(TC_NEWLINE);
-      }
-    }
+    if (!isLineEnd() && parseAbsoluteOperand(number))
+      expectLineEnd();
     Section *section = sectab->findSectionByName(directive->getWord());
     if (section)
       currentSubsection = sectab->getSubsection(section, number);
@@ -431,8 +435,7 @@ void Parser::evalSectionDirective(const PseudoOperation *directive) {
       }
     }
   }
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
   // The section is made even after an error, so that the statements after
   // it land where the source meant them.
   Section *section = addSection(nameLocation, name, type, flags, entsize, 2);
@@ -443,15 +446,8 @@ void Parser::evalSectionDirective(const PseudoOperation *directive) {
 // .subsection number
 void Parser::evalSubsection(const Location &location) {
   long long number = 0;
-  ExpressionPtr e(parseExpression());
-  if (!e) {
-    move(TC_NEWLINE);
-  } else if (!isAbsoluteExpression(e.get(), number)) {
-    number = 0;
-    move(TC_NEWLINE);
-  } else {
-    isNewLine();
-  }
+  if (parseAbsoluteOperand(number))
+    expectLineEnd();
   if (!currentSubsection) {
     error(location, "current section not specified");
     return;
@@ -538,8 +534,7 @@ void Parser::evalInitMemory(const InitMemoryPseudoOperation *directive) {
       break;
     move();
   }
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // .align alignment [, fill [, max-skip]]   .p2align power [, fill [, ...]]
@@ -591,18 +586,11 @@ void Parser::evalAlign(const PseudoOperation *directive) {
     }
     if (tokenCode() == ',') {
       move();
-      ExpressionPtr m(parseExpression());
-      if (!m) {
-        move(TC_NEWLINE);
+      if (!parseAbsoluteOperand(maxSkip))
         return;
-      }
-      if (!isAbsoluteExpression(m.get(), maxSkip)) {
-        ok = false;
-        move(TC_NEWLINE);
-      }
     }
   }
-  if (!isLineEnd() && !isNewLine())
+  if (!expectLineEnd())
     return;
   if (!ok)
     return;
@@ -619,13 +607,11 @@ void Parser::evalAlign(const PseudoOperation *directive) {
 // .skip size [, fill]   .space size [, fill]
 void Parser::evalSkip(const PseudoOperation *directive) {
   const std::string &name = directive->getName();
-  const std::string message = name + " specifies non-absolute value";
+  const NotAbsoluteText message{"", &name, " specifies non-absolute value"};
   long long value = 0;
-  ExpressionPtr e(parseExpression());
-  if (!e || !isAbsoluteExpression(e.get(), value, message)) {
-    move(TC_NEWLINE);
+  ExpressionPtr e = parseAbsoluteOperand(value, message);
+  if (!e)
     return;
-  }
   uint32_t size = 0;
   if (value < 0) {
     warning(e->getLocation(), name + " repeat count (" + std::to_string(value) +
@@ -642,21 +628,15 @@ void Parser::evalSkip(const PseudoOperation *directive) {
   currentSubsection->moveDot(size);
 
   long long fill = 0;
-  bool lineDone = false;
   if (tokenCode() == ',') {
     move();
-    ExpressionPtr f(parseExpression());
-    if (!f) {
+    // The fill byte matters only when the bytes are written.
+    if (pass == 2)
+      parseAbsoluteOperand(fill, message);
+    else if (!ExpressionPtr(parseExpression()))
       move(TC_NEWLINE);
-      lineDone = true;
-    } else if (pass == 2 && !isAbsoluteExpression(f.get(), fill, message)) {
-      fill = 0;
-      move(TC_NEWLINE);
-      lineDone = true;
-    }
   }
-  if (!lineDone && !isLineEnd())
-    isNewLine();
+  expectLineEnd();
   if (pass == 2)
     if (DataSubsection *data = currentSubsection->asData()) {
       const uint8_t byte = uint8_t(fill);
@@ -667,22 +647,18 @@ void Parser::evalSkip(const PseudoOperation *directive) {
 // .fill repeat [, size [, value]]
 void Parser::evalFill() {
   long long repeat = 0, size = 1, value = 0;
-  ExpressionPtr e(parseExpression());
-  if (!e || !isAbsoluteExpression(e.get(), repeat)) {
-    move(TC_NEWLINE);
+  ExpressionPtr e = parseAbsoluteOperand(repeat);
+  if (!e)
     return;
-  }
   if (repeat < 0) {
     warning(e->getLocation(), "repeat negative; .fill ignored");
     repeat = 0;
   }
   if (tokenCode() == ',') {
     move();
-    ExpressionPtr s(parseExpression());
-    if (!s || !isAbsoluteExpression(s.get(), size)) {
-      move(TC_NEWLINE);
+    ExpressionPtr s = parseAbsoluteOperand(size);
+    if (!s)
       return;
-    }
     if (size < 0) {
       warning(s->getLocation(), "size negative; .fill ignored");
       size = 0;
@@ -692,14 +668,11 @@ void Parser::evalFill() {
     }
     if (tokenCode() == ',') {
       move();
-      ExpressionPtr v(parseExpression());
-      if (!v || !isAbsoluteExpression(v.get(), value)) {
-        move(TC_NEWLINE);
+      if (!parseAbsoluteOperand(value))
         return;
-      }
     }
   }
-  if (!isLineEnd() && !isNewLine())
+  if (!expectLineEnd())
     return;
   // A product wrapped to 32 bits would place fewer bytes than were asked
   // for; refuse it instead.
@@ -785,8 +758,7 @@ void Parser::evalBindValue(uint8_t binding) {
       break;
     move();
   }
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 void Parser::evalGlobal() { evalBindValue(STB_GLOBAL); }
@@ -851,11 +823,9 @@ void Parser::evalComm() {
   long long alignment = 0;
   if (tokenCode() == ',') {
     move();
-    ExpressionPtr e(parseExpression());
-    if (!e || !isAbsoluteExpression(e.get(), alignment)) {
-      move(TC_NEWLINE);
+    ExpressionPtr e = parseAbsoluteOperand(alignment);
+    if (!e)
       return;
-    }
     if (alignment < 0) {
       warning(e->getLocation(), "alignment negative; 0 assumed");
       alignment = 0;
@@ -899,8 +869,7 @@ void Parser::evalComm() {
                                                 false, commonSubsection)),
         true);
   }
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // .lcomm name, size
@@ -941,8 +910,7 @@ void Parser::evalLcomm() {
     currentSubsection->moveDot(size);
     currentSubsection = saved;
   }
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // The size operand of .comm and .lcomm; the current token is the comma.
@@ -950,11 +918,9 @@ bool Parser::getAllocSize(uint32_t &size) {
   size = 0;
   move();
   long long value = 0;
-  ExpressionPtr e(parseExpression());
-  if (!e || !isAbsoluteExpression(e.get(), value)) {
-    move(TC_NEWLINE);
+  ExpressionPtr e = parseAbsoluteOperand(value);
+  if (!e)
     return false;
-  }
   // Beyond 32 bits the size would silently wrap; refuse it like a negative.
   if (value < 0 || value > MAX_COUNT) {
     error(e->getLocation(),
@@ -1025,8 +991,7 @@ void Parser::evalAssignment(bool once, bool eachTime) {
       symbol->setDefined(true);
     symbol->setValue(e.release(), true);
   }
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 void Parser::evalSymbolValue(Symbol *symbol) {
@@ -1088,8 +1053,7 @@ void Parser::evalType() {
     symbol->setType(
         architecture->getSymbolTypeCode(static_cast<Word *>(token)));
   move();
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // .size name, expression
@@ -1105,18 +1069,18 @@ void Parser::evalSize() {
     return;
   }
   move();
-  ExpressionPtr e(parseExpression());
-  if (!e) {
-    move(TC_NEWLINE);
-    return;
-  }
-  if (pass == 2) {
-    long long value = 0;
-    if (!isAbsoluteExpression(e.get(), value,
-                              ".size expression too complicated to fix up")) {
+  if (pass == 1) {
+    // The size is taken when it is final.
+    if (!ExpressionPtr(parseExpression())) {
       move(TC_NEWLINE);
       return;
     }
+  } else {
+    long long value = 0;
+    ExpressionPtr e = parseAbsoluteOperand(
+        value, {".size expression too complicated to fix up"});
+    if (!e)
+      return;
     if (value < 0) {
       warning(e->getLocation(), "size is negative, ignored");
       symbol->setSize(0);
@@ -1127,8 +1091,7 @@ void Parser::evalSize() {
       symbol->setSize(uint32_t(value));
     }
   }
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // ---- conditional, repetition, include, message and position directives ----
@@ -1207,15 +1170,10 @@ bool Parser::evalIfe(const TerminatedPseudoOperation *directive) {
 
 // A value condition of the given directive code; .elseif tests like .if.
 bool Parser::evalIfValue(const std::string &name, int code) {
-  ExpressionPtr e(parseExpression());
-  if (!e)
-    return false;
   long long value = 0;
-  if (!isAbsoluteExpression(e.get(), value,
-                            "non-constant expression in '" + name +
-                                "' statement"))
-    return false;
-  if (!isNewLine())
+  if (!parseAbsoluteOperand(
+          value, {"non-constant expression in '", &name, "' statement"}) ||
+      !expectLineEnd())
     return false;
   switch (code) {
   case PO_IFEQ:
@@ -1252,7 +1210,7 @@ bool Parser::evalIfd(const TerminatedPseudoOperation *, bool defined) {
       symtab->getExistingSymbol(static_cast<const Word *>(token));
   const bool hasValue = symbol && symbol->isValueDefined();
   move();
-  if (!isNewLine())
+  if (!expectLineEnd())
     return false;
   return hasValue == defined;
 }
@@ -1271,7 +1229,7 @@ bool Parser::evalIfeqs(bool equal) {
     return false;
   const bool same = first == static_cast<const String *>(token)->getText();
   move();
-  if (!isNewLine())
+  if (!expectLineEnd())
     return false;
   return same == equal;
 }
@@ -1285,7 +1243,7 @@ void Parser::evalElse(const PseudoOperation *directive,
     return;
   }
   if (directive->getKind() == PO_ELSE && !isLineEnd())
-    isNewLine();
+    expectLineEnd();
   skipToCurrentTerminator();
 }
 
@@ -1297,20 +1255,17 @@ void Parser::evalEndif(const Location &location) {
     return;
   }
   blockStack.pop_back();
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // .rept count
 void Parser::evalRept() {
-  ExpressionPtr e(parseExpression());
   long long count = 0;
-  if (!e || !isAbsoluteExpression(e.get(), count)) {
+  if (!parseAbsoluteOperand(count)) {
     skipToCurrentTerminator();
     return;
   }
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
   // Without a line end the input has ended: there is no body to replay.
   if (count <= 0 || tokenCode() != TC_NEWLINE) {
     skipToCurrentTerminator();
@@ -1331,8 +1286,7 @@ void Parser::evalEndr(const Location &location, bool replaying) {
     move(TC_NEWLINE);
     return;
   }
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
   auto &rept = static_cast<ReptTerminator &>(*blockStack.back());
   if (!replaying) {
     blockStack.pop_back();
@@ -1427,8 +1381,7 @@ bool Parser::skipPseudoOperation(size_t depth, bool stopAtElse) {
   case PO_ELSE:
     if (!stopAtElse || blockStack.size() != depth)
       break;
-    if (!isLineEnd())
-      isNewLine();
+    expectLineEnd();
     return true;
   case PO_ELSEIF:
     if (!stopAtElse || blockStack.size() != depth)
@@ -1466,7 +1419,7 @@ void Parser::evalInclude() {
   const std::string name = static_cast<const String *>(token)->getText();
   const Location location = getTokenLocation();
   move();
-  if (!isNewLine())
+  if (!expectLineEnd())
     return;
   std::string path;
   if (!findIncludeFile(name, path)) {
@@ -1493,8 +1446,7 @@ void Parser::evalInclude() {
 // .err
 void Parser::evalErr() {
   errorAtToken(".err encountered");
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // .error ["text"]
@@ -1524,30 +1476,21 @@ void Parser::evalUserMessage(bool isError, const std::string &defaultText) {
   if (isLineEnd())
     return;
   move();
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // .fail expression: 500 and above only warn
 void Parser::evalFail() {
   const Location location = getTokenLocation();
-  ExpressionPtr e(parseExpression());
-  if (!e) {
-    move(TC_NEWLINE);
-    return;
-  }
   long long value = 0;
-  if (!isAbsoluteExpression(e.get(), value)) {
-    move(TC_NEWLINE);
+  if (!parseAbsoluteOperand(value))
     return;
-  }
   const std::string text = ".fail " + std::to_string(value) + " encountered";
   if (value >= 500)
     warning(location, text);
   else
     error(location, text);
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // .print "text": once, from pass 2
@@ -1558,7 +1501,7 @@ void Parser::evalPrint() {
   }
   const std::string text = static_cast<const String *>(token)->getText();
   move();
-  if (!isLineEnd() && !isNewLine())
+  if (!expectLineEnd())
     return;
   if (pass == 2)
     std::cout << text << '\n';
@@ -1566,8 +1509,7 @@ void Parser::evalPrint() {
 
 // .end
 void Parser::evalEnd() {
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
   tokenizer->end();
 }
 
@@ -1592,8 +1534,7 @@ void Parser::evalSyntax() {
     currentSyntax = version;
   }
   move();
-  if (!isLineEnd())
-    isNewLine();
+  expectLineEnd();
 }
 
 // .file "name" | .file index [,] "name"
@@ -1601,8 +1542,7 @@ void Parser::evalFile() {
   if (token->isString()) {
     move();
     warningAtToken("DEFAULT VERSION OF .FILE: NOT IMPLEMENTED YET; IGNORE");
-    if (!isLineEnd())
-      isNewLine();
+    expectLineEnd();
     return;
   }
   ExpressionPtr e(parseExpression());
@@ -1618,10 +1558,8 @@ void Parser::evalFile() {
   }
   const std::string name = static_cast<const String *>(token)->getText();
   move();
-  if (!isLineEnd()) {
-    isNewLine();
+  if (!expectLineEnd())
     return;
-  }
   // Only pass 2 fills the table: then the rows' offsets are final too.
   if (pass == 1)
     return;
@@ -1708,10 +1646,8 @@ void Parser::evalLoc() {
     if (tokenCode() == ',')
       move();
   }
-  if (!isLineEnd()) {
-    isNewLine();
+  if (!expectLineEnd())
     return;
-  }
   if (pass == 1)
     return;
 
