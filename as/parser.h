@@ -202,6 +202,7 @@ private:
   void evalSubsection(const Location &location);
   void evalInitMemory(const InitMemoryPseudoOperation *directive);
   void evalAlign(const PseudoOperation *directive);
+  bool checkAlignment(long long &alignment, const Location &location);
   void evalSkip(const PseudoOperation *directive);
   void evalFill();
   void evalLeb128(bool isSigned);

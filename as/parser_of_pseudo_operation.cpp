@@ -559,15 +559,9 @@ void Parser::evalAlign(const PseudoOperation *directive) {
       value = 31;
     }
     alignment = value ? uint32_t(1) << value : 0;
-  } else if (value != 0 && !isPowerOfTwo(uint64_t(value))) {
-    error(e->getLocation(), "alignment not a power of 2");
+  } else if (!checkAlignment(value, e->getLocation())) {
     ok = false;
     moven(',');
-  } else if (value > MAX_ALIGNMENT) {
-    // A 32-bit field holds no larger power of two.
-    warning(e->getLocation(), "alignment too large: " +
-                                  std::to_string(MAX_ALIGNMENT) + " assumed");
-    alignment = uint32_t(MAX_ALIGNMENT);
   } else {
     alignment = uint32_t(value);
   }
@@ -602,6 +596,21 @@ void Parser::evalAlign(const PseudoOperation *directive) {
   else
     currentSubsection->fillAlignmentBlock(alignment, uint32_t(fill & 0xff),
                                           uint32_t(skip));
+}
+
+// An alignment is 0 or a power of two; one larger than a 32-bit field holds
+// is cut to the largest with a warning. False after an error.
+bool Parser::checkAlignment(long long &alignment, const Location &location) {
+  if (alignment != 0 && !isPowerOfTwo(uint64_t(alignment))) {
+    error(location, "alignment not a power of 2");
+    return false;
+  }
+  if (alignment > MAX_ALIGNMENT) {
+    warning(location, "alignment too large: " + std::to_string(MAX_ALIGNMENT) +
+                          " assumed");
+    alignment = MAX_ALIGNMENT;
+  }
+  return true;
 }
 
 // .skip size [, fill]   .space size [, fill]
@@ -830,15 +839,9 @@ void Parser::evalComm() {
       warning(e->getLocation(), "alignment negative; 0 assumed");
       alignment = 0;
     }
-    if (alignment != 0 && !isPowerOfTwo(uint64_t(alignment))) {
-      error(e->getLocation(), "alignment not a power of 2");
+    if (!checkAlignment(alignment, e->getLocation())) {
       move(TC_NEWLINE);
       return;
-    }
-    if (alignment > MAX_ALIGNMENT) {
-      warning(e->getLocation(), "alignment too large: " +
-                                    std::to_string(MAX_ALIGNMENT) + " assumed");
-      alignment = MAX_ALIGNMENT;
     }
   }
 
