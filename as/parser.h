@@ -132,7 +132,8 @@ public:
   // a syntax error (already reported and counted).
   Expression *parseExpression();
 
-  // ---- Directives (parser_of_pseudo_operation.cpp). ----
+  // ---- Directives (parser_of_pseudo_operation.cpp; the handlers in
+  // parser_of_*_directives.cpp). ----
   void evalPseudoOperation(const PseudoOperation *directive,
                            const Location &location);
   // Calculates the expression; true with value set when it is an absolute
@@ -196,8 +197,12 @@ private:
   void writeOutSlot(unsigned slot);
   void writeOutParagraph();
 
-  // ---- parser_of_pseudo_operation.cpp ----
-  // (directive handlers: eval + directive name; declare them here)
+  // ---- Directive handlers: eval + the directive's name. ----
+  // Counts and sizes are 32-bit fields: a larger operand is refused rather
+  // than cut.
+  static constexpr int64_t MAX_COUNT = 0xffffffffLL;
+
+  // parser_of_data_directives.cpp
   void evalSectionDirective(const PseudoOperation *directive);
   void evalSubsection(const Location &location);
   void evalInitMemory(const InitMemoryPseudoOperation *directive);
@@ -206,6 +211,8 @@ private:
   void evalSkip(const PseudoOperation *directive);
   void evalFill();
   void evalLeb128(bool isSigned);
+
+  // parser_of_symbol_directives.cpp
   void setSymbolBind(uint8_t binding);
   void evalBindValue(uint8_t binding);
   void evalGlobal();
@@ -224,6 +231,8 @@ private:
   Symbol *getAssignedSymbol(bool &refused, bool byValue);
   void evalType();
   void evalSize();
+
+  // parser_of_block_directives.cpp
   void evalTerminatedPseudoOperation(const TerminatedPseudoOperation *directive,
                                      const Location &location);
   void
@@ -254,6 +263,8 @@ private:
   void evalPrint();
   void evalEnd();
   void evalSyntax();
+
+  // parser_of_position_directives.cpp
   void evalFile();
   void evalLoc();
 

@@ -35,9 +35,9 @@ std::string badArgumentType(const Operation *op) {
   return "invalid argument type for operation " + quoted(op->getName());
 }
 
-// The section an evaluated expression lies in; null when it depends on an
-// undefined symbol.
-const Section *sectionOf(const ExpressionNode *root) {
+// The section an evaluated expression lies in, a symbol followed to where
+// its value lies; null when it depends on an undefined symbol.
+const Section *valueSection(const ExpressionNode *root) {
   if (root->isNumber()) {
     const Subsection *sub =
         static_cast<const ExpressionNumberNode *>(root)->getSubsection();
@@ -350,7 +350,7 @@ bool Parser::evalVValue(Expression *expression) {
     return true;
   }
 
-  const Section *section = sectionOf(root);
+  const Section *section = valueSection(root);
   int64_t value = 0;
   bool placed = true; // the value may lie where it does
   if (staging->isIndirect()) {
