@@ -218,7 +218,10 @@ private:
   void evalGlobal();
   void evalLocal();
   void evalWeak();
-  void skipLocalCommon(const Symbol *symbol);
+  Symbol *getCommonSymbol(Location &nameLocation);
+  void passCommon(Symbol *symbol);
+  void defineCommon(Symbol *symbol, const Location &nameLocation, uint32_t size,
+                    uint32_t localAlignment, bool local);
   void evalComm();
   void evalLcomm();
   bool getAllocSize(uint32_t &size);

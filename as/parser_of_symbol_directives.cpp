@@ -73,35 +73,57 @@ void Parser::evalGlobal() { evalBindValue(STB_GLOBAL); }
 void Parser::evalLocal() { evalBindValue(STB_LOCAL); }
 void Parser::evalWeak() { evalBindValue(STB_WEAK); }
 
-// Pass 2 of a local common: .bss moves past its storage, which pass 1
-// placed there.
-void Parser::skipLocalCommon(const Symbol *symbol) {
+// The name operand of .comm and .lcomm; null after an error.
+Symbol *Parser::getCommonSymbol(Location &nameLocation) {
+  if (isNotSymbol()) {
+    move(TC_NEWLINE);
+    return nullptr;
+  }
+  nameLocation = getTokenLocation();
+  return symtab->getSymbol(static_cast<const Word *>(token));
+}
+
+// Pass 2 of .comm and .lcomm, whose operands pass 1 has taken: the symbol
+// takes its next value, and .bss moves past the storage of a local common,
+// which pass 1 placed there.
+void Parser::passCommon(Symbol *symbol) {
+  move(TC_NEWLINE);
+  setNextSymbolValue(symbol);
+  const Value *value = symbol->getValue();
+  const Section *section = value ? value->getSection() : nullptr;
+  if (!section || section->isCommon())
+    return;
   Subsection *saved = switchToBssSubsection();
-  currentSubsection->moveDot(uint32_t(numberOf(symbol->getValue())) +
-                             symbol->getSize() -
+  currentSubsection->moveDot(uint32_t(numberOf(value)) + symbol->getSize() -
                              currentSubsection->getRealDot());
+  currentSubsection = saved;
+}
+
+// Pass 1 of a new common symbol: its size and type, and for a local one
+// its storage in .bss.
+void Parser::defineCommon(Symbol *symbol, const Location &nameLocation,
+                          uint32_t size, uint32_t localAlignment, bool local) {
+  symbol->setSize(size);
+  if (symbol->getType() == STT_NOTYPE)
+    symbol->setType(STT_OBJECT);
+  if (!local)
+    return;
+  Subsection *saved = switchToBssSubsection();
+  currentSubsection->addAlignmentBlock(localAlignment, 0, 0);
+  setLabelValue(symbol, nameLocation);
+  currentSubsection->moveDot(size);
   currentSubsection = saved;
 }
 
 // .comm name, size [, alignment]
 void Parser::evalComm() {
-  if (isNotSymbol()) {
-    move(TC_NEWLINE);
+  Location nameLocation;
+  Symbol *symbol = getCommonSymbol(nameLocation);
+  if (!symbol)
     return;
-  }
-  const Word *name = static_cast<const Word *>(token);
-  const Location nameLocation = getTokenLocation();
-  Symbol *symbol = symtab->getSymbol(name);
-
-  if (pass == 2) {
-    move(TC_NEWLINE);
-    setNextSymbolValue(symbol);
-    const Value *value = symbol->getValue();
-    const Section *section = value ? value->getSection() : nullptr;
-    if (section && !section->isCommon()) // a local common
-      skipLocalCommon(symbol);
-    return;
-  }
+  if (pass == 2)
+    return passCommon(symbol);
+  const std::string &name = symbol->getStrName();
 
   move();
   if (isNotComma()) {
@@ -119,12 +141,11 @@ void Parser::evalComm() {
     if (section && section->isCommon()) {
       repeated = true;
       if (size != symbol->getSize())
-        warning(nameLocation, "size of '" + name->getName() + "' is already " +
+        warning(nameLocation, "size of '" + name + "' is already " +
                                   std::to_string(symbol->getSize()) +
                                   "; not changing to " + std::to_string(size));
     } else {
-      error(nameLocation,
-            "symbol '" + name->getName() + "' is already defined");
+      error(nameLocation, "symbol '" + name + "' is already defined");
     }
   }
 
@@ -145,16 +166,10 @@ void Parser::evalComm() {
   }
 
   if (!symbol->isDefined()) {
-    symbol->setSize(size);
-    if (symbol->getType() == STT_NOTYPE)
-      symbol->setType(STT_OBJECT);
-    if (symbol->isBindAlreadySet() && symbol->getBind() != STB_GLOBAL) {
-      Subsection *saved = switchToBssSubsection();
-      currentSubsection->addAlignmentBlock(uint32_t(alignment), 0, 0);
-      setLabelValue(symbol, nameLocation);
-      currentSubsection->moveDot(size);
-      currentSubsection = saved;
-    } else {
+    const bool local =
+        symbol->isBindAlreadySet() && symbol->getBind() != STB_GLOBAL;
+    defineCommon(symbol, nameLocation, size, uint32_t(alignment), local);
+    if (!local) {
       symbol->setDefined(true);
       symbol->setBind(STB_GLOBAL);
       symbol->setValue(
@@ -176,25 +191,18 @@ void Parser::evalComm() {
 
 // .lcomm name, size
 void Parser::evalLcomm() {
-  if (isNotSymbol()) {
-    move(TC_NEWLINE);
+  Location nameLocation;
+  Symbol *symbol = getCommonSymbol(nameLocation);
+  if (!symbol)
     return;
-  }
-  const Word *name = static_cast<const Word *>(token);
-  const Location nameLocation = getTokenLocation();
-  Symbol *symbol = symtab->getSymbol(name);
-
-  if (pass == 2) {
-    move(TC_NEWLINE);
-    setNextSymbolValue(symbol);
-    skipLocalCommon(symbol);
-    return;
-  }
+  if (pass == 2)
+    return passCommon(symbol);
 
   move();
   const bool defined = symbol->isDefined();
   if (defined)
-    error(nameLocation, "symbol '" + name->getName() + "' is already defined");
+    error(nameLocation,
+          "symbol '" + symbol->getStrName() + "' is already defined");
   if (isNotComma()) {
     move(TC_NEWLINE);
     return;
@@ -202,16 +210,8 @@ void Parser::evalLcomm() {
   uint32_t size = 0;
   if (!getAllocSize(size))
     return;
-  if (!defined) {
-    symbol->setSize(size);
-    if (symbol->getType() == STT_NOTYPE)
-      symbol->setType(STT_OBJECT);
-    Subsection *saved = switchToBssSubsection();
-    currentSubsection->addAlignmentBlock(8, 0, 0);
-    setLabelValue(symbol, nameLocation);
-    currentSubsection->moveDot(size);
-    currentSubsection = saved;
-  }
+  if (!defined)
+    defineCommon(symbol, nameLocation, size, 8, true);
   expectLineEnd();
 }
 
