@@ -141,6 +141,9 @@ public:
   // warning).
   bool isAbsoluteExpression(Expression *expression, long long &value,
                             const NotAbsoluteText &message = {});
+  // The operand at the current token; null after a syntax error, the rest
+  // of the line skipped.
+  std::unique_ptr<Expression> parseOperand();
   // An operand that must be absolute, at the current token. Returns it with
   // value set, or null with value 0 after an error, the rest of the line
   // skipped.
@@ -232,6 +235,7 @@ private:
   void evalSymbolValue(Symbol *symbol);
   void evalAssignment(bool once, bool eachTime);
   Symbol *getAssignedSymbol(bool &refused, bool byValue);
+  Symbol *getSymbolAndComma();
   void evalType();
   void evalSize();
 

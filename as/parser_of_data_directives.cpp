@@ -181,11 +181,9 @@ void Parser::evalSectionDirective(const PseudoOperation *directive) {
         errorAtToken("entity size for SHF_MERGE not specified");
       } else {
         move();
-        ExpressionPtr e(parseExpression());
+        ExpressionPtr e = parseOperand();
         long long value = 0;
-        if (!e) {
-          moven(TC_NEWLINE);
-        } else if (isAbsoluteExpression(e.get(), value)) {
+        if (e && isAbsoluteExpression(e.get(), value)) {
           // An entity size cut to 32 bits would describe other entities.
           if (value < 0 || value > MAX_COUNT)
             error(e->getLocation(), "invalid merge entity size");
@@ -302,11 +300,9 @@ void Parser::evalAlign(const PseudoOperation *directive) {
   bool ok = true;
   long long value = 0;
   uint32_t alignment = 0;
-  ExpressionPtr e(parseExpression());
-  if (!e) {
-    move(TC_NEWLINE);
+  ExpressionPtr e = parseOperand();
+  if (!e)
     return;
-  }
   if (!isAbsoluteExpression(e.get(), value)) {
     ok = false;
     moven(',');
@@ -329,11 +325,9 @@ void Parser::evalAlign(const PseudoOperation *directive) {
   long long fill = 0, maxSkip = 0;
   if (tokenCode() == ',') {
     move();
-    ExpressionPtr f(parseExpression());
-    if (!f) {
-      move(TC_NEWLINE);
+    ExpressionPtr f = parseOperand();
+    if (!f)
       return;
-    }
     if (!isAbsoluteExpression(f.get(), fill)) {
       ok = false;
       moven(',');
@@ -402,8 +396,8 @@ void Parser::evalSkip(const PseudoOperation *directive) {
     // The fill byte matters only when the bytes are written.
     if (pass == 2)
       parseAbsoluteOperand(fill, message);
-    else if (!ExpressionPtr(parseExpression()))
-      move(TC_NEWLINE);
+    else
+      parseOperand();
   }
   expectLineEnd();
   if (pass == 2)

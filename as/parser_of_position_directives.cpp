@@ -25,11 +25,9 @@ void Parser::evalFile() {
     expectLineEnd();
     return;
   }
-  ExpressionPtr e(parseExpression());
-  if (!e) {
-    move(TC_NEWLINE);
+  ExpressionPtr e = parseOperand();
+  if (!e)
     return;
-  }
   if (tokenCode() == ',')
     move();
   if (isNotString()) {
@@ -66,28 +64,22 @@ void Parser::evalFile() {
 //   option: basic_block | prologue_end | epilogue_begin | is_stmt value |
 //           isa value | discriminator value
 void Parser::evalLoc() {
-  ExpressionPtr file(parseExpression());
-  if (!file) {
-    move(TC_NEWLINE);
+  ExpressionPtr file = parseOperand();
+  if (!file)
     return;
-  }
   if (tokenCode() == ',')
     move();
-  ExpressionPtr line(parseExpression());
-  if (!line) {
-    move(TC_NEWLINE);
+  ExpressionPtr line = parseOperand();
+  if (!line)
     return;
-  }
   if (tokenCode() == ',')
     move();
   ExpressionPtr column;
   if (!(tokenCode() == TC_WORD &&
         isLocOption(static_cast<const Word *>(token)->getName()))) {
-    column.reset(parseExpression());
-    if (!column) {
-      move(TC_NEWLINE);
+    column = parseOperand();
+    if (!column)
       return;
-    }
     if (tokenCode() == ',')
       move();
   }
@@ -117,11 +109,9 @@ void Parser::evalLoc() {
     }
     move();
     if (operand) {
-      operand->reset(parseExpression());
-      if (!*operand) {
-        move(TC_NEWLINE);
+      *operand = parseOperand();
+      if (!*operand)
         return;
-      }
     }
     if (tokenCode() == ',')
       move();

@@ -203,11 +203,18 @@ bool Parser::isAbsoluteExpression(Expression *expression, long long &value,
   return false;
 }
 
+std::unique_ptr<Expression> Parser::parseOperand() {
+  ExpressionPtr e(parseExpression());
+  if (!e)
+    move(TC_NEWLINE);
+  return e;
+}
+
 std::unique_ptr<Expression>
 Parser::parseAbsoluteOperand(long long &value, const NotAbsoluteText &message) {
   value = 0;
-  ExpressionPtr e(parseExpression());
-  if (!e || !isAbsoluteExpression(e.get(), value, message)) {
+  ExpressionPtr e = parseOperand();
+  if (e && !isAbsoluteExpression(e.get(), value, message)) {
     move(TC_NEWLINE);
     return nullptr;
   }

@@ -281,11 +281,9 @@ void Parser::evalAssignment(bool once, bool eachTime) {
     return;
   }
   move();
-  ExpressionPtr e(parseExpression());
-  if (!e) {
-    move(TC_NEWLINE);
+  ExpressionPtr e = parseOperand();
+  if (!e)
     return;
-  }
   if (!refused) {
     if (eachTime)
       symbol->setEachTimeCalculatedExpression(new Expression(e.get()));
@@ -327,23 +325,32 @@ void Parser::evalSymbolValue(Symbol *symbol) {
                                 targetName + "'");
 }
 
+// "name ," of .type and .size: the symbol, or null after an error with the
+// rest of the line skipped.
+Symbol *Parser::getSymbolAndComma() {
+  if (isNotSymbol()) {
+    move(TC_NEWLINE);
+    return nullptr;
+  }
+  Symbol *symbol = symtab->getSymbol(static_cast<const Word *>(token));
+  move();
+  if (isNotComma()) {
+    move(TC_NEWLINE);
+    return nullptr;
+  }
+  move();
+  return symbol;
+}
+
 // .type name, STT_NOTYPE|STT_OBJECT|STT_FUNC|STT_COMMON
 void Parser::evalType() {
   if (pass == 2) {
     move(TC_NEWLINE);
     return;
   }
-  if (isNotSymbol()) {
-    move(TC_NEWLINE);
+  Symbol *symbol = getSymbolAndComma();
+  if (!symbol)
     return;
-  }
-  Symbol *symbol = symtab->getSymbol(static_cast<const Word *>(token));
-  move();
-  if (isNotComma()) {
-    move(TC_NEWLINE);
-    return;
-  }
-  move();
   if (!token->isWord() ||
       !architecture->isSymbolTypeFound(static_cast<Word *>(token))) {
     errorAtToken("unrecognized symbol type '" + unrecognizedToken(token) + "'");
@@ -360,23 +367,13 @@ void Parser::evalType() {
 
 // .size name, expression
 void Parser::evalSize() {
-  if (isNotSymbol()) {
-    move(TC_NEWLINE);
+  Symbol *symbol = getSymbolAndComma();
+  if (!symbol)
     return;
-  }
-  Symbol *symbol = symtab->getSymbol(static_cast<const Word *>(token));
-  move();
-  if (isNotComma()) {
-    move(TC_NEWLINE);
-    return;
-  }
-  move();
   if (pass == 1) {
     // The size is taken when it is final.
-    if (!ExpressionPtr(parseExpression())) {
-      move(TC_NEWLINE);
+    if (!parseOperand())
       return;
-    }
   } else {
     long long value = 0;
     ExpressionPtr e = parseAbsoluteOperand(
