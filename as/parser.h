@@ -185,6 +185,7 @@ private:
   bool isNotRegister(int i);
   void checkSbRef(uint32_t r, const Word *label);
   bool getVField();
+  bool passVFieldSeparator();
   bool getOptionalVField();
   bool evalVValue(Expression *expression);
   bool getF2AndVFields_syntaxV1();
@@ -221,7 +222,7 @@ private:
   void evalGlobal();
   void evalLocal();
   void evalWeak();
-  Symbol *getCommonSymbol(Location &nameLocation);
+  Symbol *beginCommon(Location &nameLocation);
   void passCommon(Symbol *symbol);
   void defineCommon(Symbol *symbol, const Location &nameLocation, uint32_t size,
                     uint32_t localAlignment, bool local);

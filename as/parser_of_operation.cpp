@@ -482,14 +482,8 @@ bool Parser::getF2AndVFields_syntaxV2() {
       move(TC_NEWLINE);
       return false;
     }
-    if (tokenCode() == ',') {
-      move();
-    } else if (tokenCode() != '+' && tokenCode() != '-') {
-      errorAtToken("expected comma or end of operation, got " +
-                   quoted(unrecognizedToken(token)));
-      move(TC_NEWLINE);
+    if (!passVFieldSeparator())
       return false;
-    }
   } else {
     staging->setFValue(2, 0, OperationData::SBREF);
   }
@@ -534,19 +528,28 @@ bool Parser::operation_exa() {
   return getOptionalVField();
 }
 
+// Between F2 and a V field: a comma, or none before the V field's own
+// sign. False after an error, the rest of the line skipped.
+bool Parser::passVFieldSeparator() {
+  if (tokenCode() == ',') {
+    move();
+    return true;
+  }
+  if (tokenCode() == '+' || tokenCode() == '-')
+    return true;
+  errorAtToken("expected comma or end of operation, got " +
+               quoted(unrecognizedToken(token)));
+  move(TC_NEWLINE);
+  return false;
+}
+
 // After an F2 register: the end of the statement, or a V field after a
 // comma or beginning with its sign.
 bool Parser::getOptionalVField() {
   if (isLineEnd())
     return true;
-  if (tokenCode() == ',') {
-    move();
-  } else if (tokenCode() != '+' && tokenCode() != '-') {
-    errorAtToken("expected comma or end of operation, got " +
-                 quoted(unrecognizedToken(token)));
-    move(TC_NEWLINE);
+  if (!passVFieldSeparator())
     return false;
-  }
   if (!getVField())
     return false;
   return expectLineEnd();

@@ -73,14 +73,19 @@ void Parser::evalGlobal() { evalBindValue(STB_GLOBAL); }
 void Parser::evalLocal() { evalBindValue(STB_LOCAL); }
 void Parser::evalWeak() { evalBindValue(STB_WEAK); }
 
-// The name operand of .comm and .lcomm; null after an error.
-Symbol *Parser::getCommonSymbol(Location &nameLocation) {
+// The name of .comm and .lcomm: its symbol, when pass 1 goes on with the
+// operands; null after an error, and in pass 2, which ends here.
+Symbol *Parser::beginCommon(Location &nameLocation) {
   if (isNotSymbol()) {
     move(TC_NEWLINE);
     return nullptr;
   }
   nameLocation = getTokenLocation();
-  return symtab->getSymbol(static_cast<const Word *>(token));
+  Symbol *symbol = symtab->getSymbol(static_cast<const Word *>(token));
+  if (pass == 1)
+    return symbol;
+  passCommon(symbol);
+  return nullptr;
 }
 
 // Pass 2 of .comm and .lcomm, whose operands pass 1 has taken: the symbol
@@ -118,18 +123,12 @@ void Parser::defineCommon(Symbol *symbol, const Location &nameLocation,
 // .comm name, size [, alignment]
 void Parser::evalComm() {
   Location nameLocation;
-  Symbol *symbol = getCommonSymbol(nameLocation);
+  Symbol *symbol = beginCommon(nameLocation);
   if (!symbol)
     return;
-  if (pass == 2)
-    return passCommon(symbol);
   const std::string &name = symbol->getStrName();
 
   move();
-  if (isNotComma()) {
-    move(TC_NEWLINE);
-    return;
-  }
   uint32_t size = 0;
   if (!getAllocSize(size))
     return;
@@ -192,21 +191,15 @@ void Parser::evalComm() {
 // .lcomm name, size
 void Parser::evalLcomm() {
   Location nameLocation;
-  Symbol *symbol = getCommonSymbol(nameLocation);
+  Symbol *symbol = beginCommon(nameLocation);
   if (!symbol)
     return;
-  if (pass == 2)
-    return passCommon(symbol);
 
   move();
   const bool defined = symbol->isDefined();
   if (defined)
     error(nameLocation,
           "symbol '" + symbol->getStrName() + "' is already defined");
-  if (isNotComma()) {
-    move(TC_NEWLINE);
-    return;
-  }
   uint32_t size = 0;
   if (!getAllocSize(size))
     return;
@@ -215,9 +208,14 @@ void Parser::evalLcomm() {
   expectLineEnd();
 }
 
-// The size operand of .comm and .lcomm; the current token is the comma.
+// ", size" of .comm and .lcomm; false after an error, the rest of the line
+// skipped.
 bool Parser::getAllocSize(uint32_t &size) {
   size = 0;
+  if (isNotComma()) {
+    move(TC_NEWLINE);
+    return false;
+  }
   move();
   long long value = 0;
   ExpressionPtr e = parseAbsoluteOperand(value);
