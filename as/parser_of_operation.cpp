@@ -196,10 +196,13 @@ void Parser::checkSbRef(uint32_t r, const Word *label) {
   if (r == 0)
     return;
   const uint32_t begin = architecture->getSbRefBegin();
-  std::string shown = "'@" + std::to_string(r);
-  if (label)
-    shown += " (@" + label->getName() + ")";
-  shown += "'";
+  // Spelled out only for a message: most references are fine.
+  auto shown = [&] {
+    std::string text = "'@" + std::to_string(r);
+    if (label)
+      text += " (@" + label->getName() + ")";
+    return text + "'";
+  };
 
   if (r < operationCount + begin) {
     OperationData &target = ring[(begin + operationCount - 1 - r) % windowSize];
@@ -210,21 +213,22 @@ void Parser::checkSbRef(uint32_t r, const Word *label) {
       target.setResultLifetime(r);
       return;
     }
-    errorAtToken("switchboard reference " + shown +
+    errorAtToken("switchboard reference " + shown() +
                  " refers to no result operation " + opName(target) +
                  " at line " + std::to_string(target.getLine()));
     return;
   }
 
   if (operationCount == 0) {
-    errorAtToken("invalid switchboard reference " + shown +
+    errorAtToken("invalid switchboard reference " + shown() +
                  " for first paragraph operation");
     return;
   }
   uint32_t max = operationCount < windowSize ? operationCount + begin - 1
                                              : architecture->getSbRefEnd();
-  errorAtToken("invalid switchboard reference " + shown + "; must be between " +
-               std::to_string(begin) + " and " + std::to_string(max));
+  errorAtToken("invalid switchboard reference " + shown() +
+               "; must be between " + std::to_string(begin) + " and " +
+               std::to_string(max));
 }
 
 // #number | #name, into F field i.

@@ -312,7 +312,7 @@ void Parser::evalSymbolValue(Symbol *symbol) {
   const auto *node = static_cast<const ExpressionSymbolNode *>(root);
   const Value *target = node->getSymbolValue();
   const Section *section = target ? target->getSection() : nullptr;
-  const std::string targetName = node->getSymbol()->getStrName();
+  const std::string &targetName = node->getSymbol()->getStrName();
   if (!section)
     error(e->getLocation(), "undefined symbol '" + targetName +
                                 "' in operation setting '" +
