@@ -1,30 +1,26 @@
 // expression.cpp - one parsed expression: owns its tree and keeps the
-// message prefix of its location.
+// error of its last calculation.
 #include "expression.h"
 
-#include <sstream>
-
 #include "expressionnode.h"
-
-static std::string locationPrefix(const Location &location) {
-  std::ostringstream os;
-  location.print(os);
-  return os.str();
-}
 
 Expression::Expression(const Location &location, ExpressionNode *root)
     : location(location), root(root) {}
 
 Expression::Expression(const Expression *other)
-    : location(other->location), locationText(other->locationText),
-      root(ExpressionNode::copyTree(other->root)) {}
+    : location(other->location), root(ExpressionNode::copyTree(other->root)) {}
 
 Expression::~Expression() { ExpressionNode::deleteTree(root); }
 
-const std::string &Expression::getStrLocation() const {
-  if (locationText.empty())
-    locationText = locationPrefix(location);
-  return locationText;
+void Expression::setCalculationError(const Location &where,
+                                     const std::string &text) {
+  calculationError = std::make_unique<Diagnostic>();
+  calculationError->location = where;
+  calculationError->text = text;
+}
+
+void Expression::setCalculationError(const Diagnostic &error) {
+  calculationError = std::make_unique<Diagnostic>(error);
 }
 
 void Expression::setExpressionNode(ExpressionNode *newRoot) {

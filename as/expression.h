@@ -1,11 +1,12 @@
 // expression.h - one parsed expression: its tree, where it was written, and
-// the error and warning text of its last evaluation.
+// the error of its last evaluation.
 #ifndef ZV_AS_EXPRESSION_H
 #define ZV_AS_EXPRESSION_H
 
-#include <ostream>
+#include <memory>
 #include <string>
 
+#include "diagnostics.h"
 #include "location.h"
 
 class ExpressionNode;
@@ -14,7 +15,7 @@ class Expression {
 public:
   // Takes ownership of root.
   Expression(const Location &location, ExpressionNode *root);
-  // A deep copy of the tree and the location; the texts start empty.
+  // A deep copy of the tree and the location; no error is copied.
   explicit Expression(const Expression *other);
   Expression(const Expression &) = delete;
   Expression &operator=(const Expression &) = delete;
@@ -27,35 +28,25 @@ public:
   ExpressionNode *releaseExpressionNode();
 
   const Location &getLocation() const { return location; }
-  void printLocation(std::ostream &os) const { os << getStrLocation(); }
-  // The message prefix, e.g. "a.s:3:9: ". Made on first use: most
-  // expressions never need a message.
-  const std::string &getStrLocation() const;
 
-  bool isCalculationError() const { return !calculationError.empty(); }
-  const std::string &getCalculationError() const { return calculationError; }
-  void clearCalculationError() { calculationError.clear(); }
-  void appendCalculationError(const std::string &text) {
-    calculationError += text;
+  // The error that stopped the last calculation, kept for the caller to
+  // report or to replace by a message of its own; null without one.
+  bool isCalculationError() const { return calculationError != nullptr; }
+  const Diagnostic *getCalculationError() const {
+    return calculationError.get();
   }
-
-  bool isCalculationWarning() const { return !calculationWarning.empty(); }
-  const std::string &getCalculationWarning() const {
-    return calculationWarning;
-  }
-  void clearCalculationWarning() { calculationWarning.clear(); }
-  void appendCalculationWarning(const std::string &text) {
-    calculationWarning += text;
-  }
+  void setCalculationError(const Location &where, const std::string &text);
+  void setCalculationError(const Diagnostic &error);
+  void clearCalculationError() { calculationError.reset(); }
 
 private:
   friend class ExpressionCalculator; // reduces the tree in place
 
   Location location;
-  mutable std::string locationText; // empty until asked for
-  std::string calculationError;
-  std::string calculationWarning;
+  std::unique_ptr<Diagnostic> calculationError;
   ExpressionNode *root;
 };
+
+using ExpressionPtr = std::unique_ptr<Expression>;
 
 #endif

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "diagnostics.h"
 #include "expression.h"
 #include "expressionnode.h"
 #include "section.h"
@@ -126,12 +127,12 @@ void referToCurrentValues(ExpressionNode *root) {
 }
 } // namespace
 
-ExpressionCalculator::ExpressionCalculator(const Subsection *absolute)
-    : absolute(absolute) {}
+ExpressionCalculator::ExpressionCalculator(const Subsection *absolute,
+                                           Diagnostics &diagnostics)
+    : absolute(absolute), diagnostics(diagnostics) {}
 
 void ExpressionCalculator::calculate(Expression *expression) {
   expression->clearCalculationError();
-  expression->clearCalculationWarning();
   // A number is already as reduced as it gets; most operands are one.
   if (expression->root && expression->root->isNumber())
     return;
@@ -203,13 +204,11 @@ bool ExpressionCalculator::failed() const {
 }
 
 void ExpressionCalculator::error(const std::string &text) {
-  current()->appendCalculationError(current()->getStrLocation() +
-                                    "error: " + text + "\n");
+  current()->setCalculationError(current()->getLocation(), text);
 }
 
 void ExpressionCalculator::warning(const std::string &text) {
-  current()->appendCalculationWarning(current()->getStrLocation() +
-                                      "warning: " + text + "\n");
+  diagnostics.warning(current()->getLocation(), text);
 }
 
 void ExpressionCalculator::floatOperand(ExpressionNode *node,
@@ -306,7 +305,6 @@ void ExpressionCalculator::beginSymbolExpression(ExpressionNode **slot,
                                                  std::vector<Task> &tasks) {
   v->setInEvaluation(true);
   e->clearCalculationError();
-  e->clearCalculationWarning();
   stack.push_back(e);
   Task finish{Task::FinishSymbol, slot};
   finish.symbolExpression = e;
@@ -320,9 +318,9 @@ void ExpressionCalculator::finishSymbol(const Task &task) {
   Expression *e = task.symbolExpression;
   stack.pop_back();
   task.value->setInEvaluation(false);
-  current()->appendCalculationWarning(e->getCalculationWarning());
   if (e->isCalculationError()) {
-    current()->appendCalculationError(e->getCalculationError());
+    // The use fails with the error of the definition, where it lies.
+    current()->setCalculationError(*e->getCalculationError());
   } else if (const ExpressionNode *root = e->root) {
     auto *node = static_cast<ExpressionSymbolNode *>(*task.slot);
     if (root->isNumber()) {
@@ -351,9 +349,9 @@ void ExpressionCalculator::loopError(const Value *value,
                                      const ExpressionSymbolNode *node) {
   const std::string name =
       node->getSymbol() ? node->getSymbol()->getStrName() : std::string();
-  current()->appendCalculationError(
-      value->getExpression()->getStrLocation() +
-      "error: symbol definition loop encountered at '" + name + "'\n");
+  current()->setCalculationError(value->getExpression()->getLocation(),
+                                 "symbol definition loop encountered at '" +
+                                     name + "'");
 }
 
 void ExpressionCalculator::compute(ExpressionNode **slot) {

@@ -1,5 +1,5 @@
 // expressioncalculator.h - reduces expression trees as far as the symbols
-// known at the moment allow, collecting error and warning text.
+// known at the moment allow; warns through the diagnostics, keeps the error.
 #ifndef ZV_AS_EXPRESSIONCALCULATOR_H
 #define ZV_AS_EXPRESSIONCALCULATOR_H
 
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class Diagnostics;
 class Expression;
 class ExpressionNode;
 class ExpressionNumberNode;
@@ -17,14 +18,16 @@ class Value;
 
 class ExpressionCalculator {
 public:
-  // absolute: the subsection of plain numbers (section *ABS*).
-  explicit ExpressionCalculator(const Subsection *absolute);
+  // absolute: the subsection of plain numbers (section *ABS*); warnings
+  // are said through diagnostics.
+  ExpressionCalculator(const Subsection *absolute, Diagnostics &diagnostics);
   ExpressionCalculator(const ExpressionCalculator &) = delete;
   ExpressionCalculator &operator=(const ExpressionCalculator &) = delete;
 
   // Reduces the tree of expression in place; the result is an absolute
-  // number, a section-relative number or a symbol node plus addend. Errors
-  // and warnings are left as text in the expression.
+  // number, a section-relative number or a symbol node plus addend.
+  // Warnings are said at once; an error stops the reduction and is left in
+  // the expression, for the caller to report or to say otherwise.
   void calculate(Expression *expression);
 
   // Whether label values are section offsets (after layout) or still
@@ -56,7 +59,7 @@ private:
   bool failed() const;
   void error(const std::string &text);
   void warning(const std::string &text);
-  // Gives a floating operand the warning text and makes it the integer 0.
+  // Warns of a floating operand and makes it the integer 0.
   void floatOperand(ExpressionNode *node, const char *text);
 
   void reduce(ExpressionNode **slot, std::vector<Task> &tasks);
@@ -81,6 +84,7 @@ private:
   void replaceByAbsolute(ExpressionNode **slot, int64_t value);
 
   const Subsection *absolute;
+  Diagnostics &diagnostics;
   std::vector<Expression *> stack;
   bool labelsAreSectionOffsets = true;
 };

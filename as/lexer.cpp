@@ -3,7 +3,6 @@
 // warnings of the assembler.
 #include "lexer.h"
 
-#include <iostream>
 #include <locale>
 #include <sstream>
 
@@ -59,8 +58,8 @@ std::string octal(unsigned value) {
 }
 } // namespace
 
-Lexer::Lexer(WordMap *words, bool warnings)
-    : warnings(warnings), words(words) {}
+Lexer::Lexer(WordMap *words, Diagnostics *diagnostics)
+    : diagnostics(diagnostics), words(words) {}
 
 bool Lexer::openFile(const FileName &name) {
   tokenLocation.set(name, 0, 0);
@@ -77,23 +76,12 @@ bool Lexer::atEndOfInput() const {
 }
 
 void Lexer::warnAtLine(unsigned line, const std::string &text) const {
-  if (!warnings)
-    return;
-  std::string message = reader.getFileName().getName();
-  message += ':';
-  message += std::to_string(line);
-  message += ": warning: ";
-  message += text;
-  message += '\n';
-  std::cerr.write(message.data(), static_cast<std::streamsize>(message.size()));
+  warnAt(Location::endOfLine(reader.getFileName(), line), text);
 }
 
-void Lexer::warnAtToken(const std::string &text) const {
-  if (!warnings)
-    return;
-  tokenLocation.print(std::cerr);
-  std::string message = "warning: " + text + '\n';
-  std::cerr.write(message.data(), static_cast<std::streamsize>(message.size()));
+void Lexer::warnAt(const Location &location, const std::string &text) const {
+  if (diagnostics)
+    diagnostics->warning(location, text);
 }
 
 Token *Lexer::punctuation(int code) {
@@ -303,12 +291,12 @@ Token *Lexer::scanFloat() {
   }
   bool outOfRange = false;
   int64_t bits = floatText.convert(&outOfRange);
-  if (outOfRange) {
+  if (outOfRange && diagnostics) {
     std::ostringstream value;
     value.imbue(std::locale::classic());
     value << Float::getDoubleFromDoubleRepresentation(bits);
-    warnAtToken(floatText.getText() + " is out of range; truncated to " +
-                value.str());
+    warnAt(tokenLocation, floatText.getText() +
+                              " is out of range; truncated to " + value.str());
   }
   number.set(bits, NV_FLOAT);
   return &number;
@@ -324,13 +312,9 @@ Token *Lexer::scanString() {
   unsigned digitCount = 0;
   Location escapeAt;
   auto completeNumeric = [&] {
-    if (escape == Octal && value > 0377) {
-      if (warnings) {
-        escapeAt.print(std::cerr);
-        std::cerr << "warning: value in string \\" << octal(value)
-                  << " truncated to \\" << octal(value & 0377) << '\n';
-      }
-    }
+    if (escape == Octal && value > 0377 && diagnostics)
+      warnAt(escapeAt, "value in string \\" + octal(value) +
+                           " truncated to \\" + octal(value & 0377));
     text += static_cast<char>(value & 0xff);
     escape = None;
   };

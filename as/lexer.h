@@ -1,5 +1,5 @@
 // lexer.h - turns the bytes of one source file into tokens; every lexical
-// warning of the assembler is issued here.
+// warning of the assembler is found here.
 #ifndef ZV_AS_LEXER_H
 #define ZV_AS_LEXER_H
 
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "diagnostics.h"
 #include "float.h"
 #include "location.h"
 #include "reader.h"
@@ -15,7 +16,8 @@
 
 class Lexer {
 public:
-  Lexer(WordMap *words, bool warnings);
+  // Lexical warnings go to diagnostics; without it the lexer keeps quiet.
+  Lexer(WordMap *words, Diagnostics *diagnostics);
   Lexer(const Lexer &) = delete;
   Lexer &operator=(const Lexer &) = delete;
 
@@ -60,12 +62,12 @@ private:
   bool atEndOfInput() const;
 
   void warnAtLine(unsigned line, const std::string &text) const;
-  void warnAtToken(const std::string &text) const;
+  void warnAt(const Location &location, const std::string &text) const;
 
   Reader reader;
   Location tokenLocation;
   std::vector<State> states;
-  bool warnings;
+  Diagnostics *diagnostics;
   WordMap *words;
   bool endLineGiven = false;
   bool endOfFileGiven = false;

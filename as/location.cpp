@@ -2,18 +2,23 @@
 // every assembler diagnostic.
 #include "location.h"
 
+void Location::appendPrefix(std::string &out) const {
+  out += name.getName();
+  out += ':';
+  if (col != 0) {
+    out += std::to_string(line);
+    out += ':';
+    out += std::to_string(col);
+  } else {
+    out += std::to_string(line == 0 ? 0 : line - 1);
+  }
+  out += ": ";
+}
+
 void Location::print(std::ostream &os) const {
   // Built as text and written raw, so neither the stream's base nor its
   // field width can change the numbers.
-  std::string text = name.getName();
-  text += ':';
-  if (col != 0) {
-    text += std::to_string(line);
-    text += ':';
-    text += std::to_string(col);
-  } else {
-    text += std::to_string(line == 0 ? 0 : line - 1);
-  }
-  text += ": ";
+  std::string text;
+  appendPrefix(text);
   os.write(text.data(), static_cast<std::streamsize>(text.size()));
 }

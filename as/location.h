@@ -16,6 +16,10 @@ public:
   Location(const FileName &name, unsigned line, unsigned col)
       : name(name), line(line), col(col) {}
   Location(const Location &other) = default;
+  // The end of the given line, shown as the line alone.
+  static Location endOfLine(const FileName &name, unsigned line) {
+    return Location(name, line + 1, 0);
+  }
   Location &operator=(const Location &other) = default;
 
   const std::string &getName() const { return name.getName(); }
@@ -35,7 +39,8 @@ public:
   }
 
   // "file:line:col: ", or "file:L: " with L the line before when col is 0
-  // (the end of that line).
+  // (the end of that line): the place in front of a message.
+  void appendPrefix(std::string &out) const;
   void print(std::ostream &os) const;
 
 private:

@@ -1,9 +1,7 @@
 // parser.cpp - the assembler's run: two passes over the source, the
-// statement loop, labels, paragraphs and the diagnostics of every handler.
+// statement loop, labels, paragraphs and the token operations of every
+// handler.
 #include "parser.h"
-
-#include <iostream>
-#include <sstream>
 
 #include "architecture.h"
 #include "codegeneration.h"
@@ -24,34 +22,13 @@
 #include "zp100_arch.h"
 #include "zp200_arch.h"
 
-namespace {
-
-// Sends std::cerr into a string for as long as it lives: pass-1 messages
-// are shown only when pass 1 fails.
-class ErrorStreamCapture {
-public:
-  ErrorStreamCapture() : saved(std::cerr.rdbuf(buffer.rdbuf())) {}
-  ~ErrorStreamCapture() { restore(); }
-  void restore() {
-    if (saved) {
-      std::cerr.rdbuf(saved);
-      saved = nullptr;
-    }
-  }
-  std::string text() const { return buffer.str(); }
-
-private:
-  std::ostringstream buffer;
-  std::streambuf *saved;
-};
-
-} // namespace
-
 Parser::Parser(const std::string &outputName,
                const std::vector<std::string> &includeDirectories,
-               uint16_t processorCode, uint16_t syntax, bool debug)
-    : outputName(outputName), includeDirectories(includeDirectories),
-      tokenizer(std::make_unique<Tokenizer>(true)),
+               uint16_t processorCode, uint16_t syntax, bool debug,
+               std::ostream &messages)
+    : diagnostics(messages), outputName(outputName),
+      includeDirectories(includeDirectories),
+      tokenizer(std::make_unique<Tokenizer>(&diagnostics)),
       symtab(std::make_unique<Symtab>()), sectab(std::make_unique<Sectab>()),
       debug(debug) {
   if (processorCode == EM_ZP200)
@@ -73,28 +50,27 @@ Parser::~Parser() = default;
 int Parser::parse(const std::string &inputName) {
   inputFile = FileName(inputName);
 
-  // Pass 1 counts bytes and defines labels; its messages are held back.
-  {
-    ErrorStreamCapture capture;
-    pass = 1;
-    addPredefinedData(inputFile);
-    calculator = std::make_unique<ExpressionCalculator>(absoluteSubsection);
-    // Until layout, a label is counted from its subsection's start.
-    calculator->setLabelsAreSectionOffsets(false);
-    runPass(inputFile);
-    capture.restore();
-    if (errorCount != 0) {
-      std::cerr << capture.text();
-      return static_cast<int>(errorCount);
-    }
+  // Pass 1 counts bytes and defines labels. Its messages are held back:
+  // they are shown only when it fails, since pass 2 says them again.
+  diagnostics.hold();
+  pass = 1;
+  addPredefinedData(inputFile);
+  calculator =
+      std::make_unique<ExpressionCalculator>(absoluteSubsection, diagnostics);
+  // Until layout, a label is counted from its subsection's start.
+  calculator->setLabelsAreSectionOffsets(false);
+  runPass(inputFile);
+  if (getErrorCount() != 0) {
+    diagnostics.release();
+    return static_cast<int>(getErrorCount());
   }
+  diagnostics.discard();
 
   // Layout: subsection offsets and alignment padding become final, and
   // the label values recorded in pass 1 become section offsets.
   if (!sectab->sortSectionSubsections()) {
-    ++errorCount;
-    std::cerr << inputName << ": error: " << sectab->getLastError() << '\n';
-    return static_cast<int>(errorCount);
+    diagnostics.fileError(inputFile, sectab->getLastError());
+    return static_cast<int>(getErrorCount());
   }
   symtab->adjustSymbolValues();
   calculator->setLabelsAreSectionOffsets(true);
@@ -117,20 +93,18 @@ int Parser::parse(const std::string &inputName) {
 
   // Pass 2 writes the bytes, the operation words and the relocations.
   runPass(inputFile);
-  if (errorCount != 0)
-    return static_cast<int>(errorCount);
+  if (getErrorCount() != 0)
+    return static_cast<int>(getErrorCount());
 
   if (!prepareDebugSections(inputFile))
-    return static_cast<int>(errorCount);
+    return static_cast<int>(getErrorCount());
 
   // The object.
   if (!codeGeneration->generateCode(outputName, tokenizer.get(), sectab.get(),
                                     symtab.get(), reltab.get(),
-                                    debugProducer.get())) {
-    ++errorCount;
-    std::cerr << inputName << ": error: " << codeGeneration->getError() << '\n';
-  }
-  return static_cast<int>(errorCount);
+                                    debugProducer.get()))
+    diagnostics.fileError(inputFile, codeGeneration->getError());
+  return static_cast<int>(getErrorCount());
 }
 
 bool Parser::prepareDebugSections(const FileName &file) {
@@ -151,9 +125,7 @@ bool Parser::prepareDebugSections(const FileName &file) {
     if (Section *line = sectab->findSectionByName(".debug_line")) {
       const SectionData *data = sectab->getSectionData(line);
       if (data && data->getDataSize() != 0) {
-        ++errorCount;
-        std::cerr << file.getName()
-                  << ": error: duplicate .debug_line sections\n";
+        diagnostics.fileError(file, "duplicate .debug_line sections");
         return false;
       }
     } else {
@@ -189,15 +161,13 @@ bool Parser::prepareDebugSections(const FileName &file) {
 
 void Parser::runPass(const FileName &file) {
   currentSubsection = nullptr;
-  errorCount = 0;
   paragraphOpen = false;
   operationCount = 0;
   blockStack.clear();
   currentSyntax = initialSyntax;
   if (!tokenizer->insertFile(file)) {
-    ++errorCount;
-    std::cerr << file.getName() << ": error: can't open '" << file.getName()
-              << "' for reading\n";
+    diagnostics.fileError(file,
+                          "can't open '" + file.getName() + "' for reading");
     return;
   }
   move();
@@ -232,11 +202,8 @@ void Parser::runPass(const FileName &file) {
 void Parser::reportReadFailure(const FileName &file) {
   // A source that could not be read to its end must not assemble into an
   // object from the part that was read.
-  if (!tokenizer->lastError().empty()) {
-    ++errorCount;
-    std::cerr << file.getName() << ": error: " << tokenizer->lastError()
-              << '\n';
-  }
+  if (!tokenizer->lastError().empty())
+    diagnostics.fileError(file, tokenizer->lastError());
 }
 
 void Parser::evalWord(Word *word) {
@@ -419,7 +386,7 @@ bool Parser::isLineEnd() const {
   return code == TC_NEWLINE || code == TC_EOF || code == TC_NONE;
 }
 
-bool Parser::isNewLine() {
+bool Parser::expectLineEnd() {
   if (isLineEnd())
     return true;
   errorAtToken("extra tokens at end of line from token '" +
@@ -468,25 +435,6 @@ Location Parser::getTokenLocation() const {
 
 // ---- Diagnostics ----
 
-void Parser::report(const char *kind, const Location &loc,
-                    const std::string &text) {
-  loc.print(std::cerr);
-  std::cerr << kind << text << '\n';
-}
-
-void Parser::error(const Location &loc, const std::string &text) {
-  ++errorCount;
-  report("error: ", loc, text);
-}
-
-void Parser::warning(const Location &loc, const std::string &text) {
-  report("warning: ", loc, text);
-}
-
-void Parser::note(const Location &loc, const std::string &text) {
-  report("note: ", loc, text);
-}
-
 void Parser::errorAtToken(const std::string &text) {
   error(getTokenLocation(), text);
 }
@@ -499,12 +447,6 @@ void Parser::noteAtToken(const std::string &text) {
   note(getTokenLocation(), text);
 }
 
-void Parser::printCalculationWarning(const Expression *e) {
-  if (e->isCalculationWarning())
-    std::cerr << e->getCalculationWarning();
-}
-
-void Parser::printCalculationError(const Expression *e) {
-  ++errorCount;
-  std::cerr << e->getCalculationError();
+void Parser::reportCalculationError(const Expression *e) {
+  diagnostics.report(*e->getCalculationError());
 }

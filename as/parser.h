@@ -4,6 +4,7 @@
 #define ZV_AS_PARSER_H
 
 #include <cstdint>
+#include <iostream>
 #include <list>
 #include <map>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "diagnostics.h"
 #include "filename.h"
 #include "location.h"
 
@@ -38,11 +40,21 @@ class Tokenizer;
 class Word;
 struct DwarfLine;
 
+// What is said of a directive operand that is not absolute. The text is
+// put together only when it is said: head, then name and tail if named.
+struct NotAbsoluteText {
+  const char *head = "bad or irreducible absolute expression";
+  const std::string *name = nullptr;
+  const char *tail = "";
+};
+
 class Parser {
 public:
+  // Messages go to the given stream.
   Parser(const std::string &outputName,
          const std::vector<std::string> &includeDirectories,
-         uint16_t processorCode, uint16_t syntax, bool debug);
+         uint16_t processorCode, uint16_t syntax, bool debug,
+         std::ostream &messages = std::cerr);
   ~Parser();
   Parser(const Parser &) = delete;
   Parser &operator=(const Parser &) = delete;
@@ -50,27 +62,33 @@ public:
   // Assembles inputName; returns the error count (0: the object was written).
   int parse(const std::string &inputName);
 
-  // ---- Diagnostics: the one path for every message of the parser. ----
-  // Prints "<loc>: error: text" (warning:, note:) on the error stream;
-  // only errors are counted.
-  void error(const Location &loc, const std::string &text);
-  void warning(const Location &loc, const std::string &text);
-  void note(const Location &loc, const std::string &text);
+  // ---- Diagnostics: every message of the run goes through them. ----
+  // "<loc>: error: text" (warning:, note:); only errors are counted.
+  void error(const Location &loc, const std::string &text) {
+    diagnostics.error(loc, text);
+  }
+  void warning(const Location &loc, const std::string &text) {
+    diagnostics.warning(loc, text);
+  }
+  void note(const Location &loc, const std::string &text) {
+    diagnostics.note(loc, text);
+  }
   // The same at the current token's location.
   void errorAtToken(const std::string &text);
   void warningAtToken(const std::string &text);
   void noteAtToken(const std::string &text);
-  // Prints an evaluator's collected text as it is; an error text counts one.
-  void printCalculationWarning(const Expression *e);
-  void printCalculationError(const Expression *e);
-  void countError() { ++errorCount; }
-  unsigned getErrorCount() const { return errorCount; }
+  // Says the error an expression's calculation stopped at.
+  void reportCalculationError(const Expression *e);
+  Diagnostics &getDiagnostics() { return diagnostics; }
+  unsigned getErrorCount() const { return diagnostics.getErrorCount(); }
 
   // ---- Token operations for statement handlers. ----
   void move();
   void move(int code);
   void moven(int code);
-  bool isNewLine();
+  // The statement must end here; otherwise an error, and the rest of the
+  // line is skipped. True at the line end.
+  bool expectLineEnd();
   bool isNotComma();
   bool isNotString();
   bool isNotNumber();
@@ -114,12 +132,23 @@ public:
   // a syntax error (already reported and counted).
   Expression *parseExpression();
 
-  // ---- Directives (parser_of_pseudo_operation.cpp). ----
+  // ---- Directives (parser_of_pseudo_operation.cpp; the handlers in
+  // parser_of_*_directives.cpp). ----
   void evalPseudoOperation(const PseudoOperation *directive,
                            const Location &location);
-  bool isAbsoluteExpression(
-      Expression *expression, long long &value,
-      const std::string &message = "bad or irreducible absolute expression");
+  // Calculates the expression; true with value set when it is an absolute
+  // integer, else false with value 0 after an error (or, for a float, a
+  // warning).
+  bool isAbsoluteExpression(Expression *expression, long long &value,
+                            const NotAbsoluteText &message = {});
+  // The operand at the current token; null after a syntax error, the rest
+  // of the line skipped.
+  std::unique_ptr<Expression> parseOperand();
+  // An operand that must be absolute, at the current token. Returns it with
+  // value set, or null with value 0 after an error, the rest of the line
+  // skipped.
+  std::unique_ptr<Expression>
+  parseAbsoluteOperand(long long &value, const NotAbsoluteText &message = {});
   int64_t adjustValue(Expression *expression, unsigned size);
   bool truncateToSignificantBytes(int64_t &value, const Section *section,
                                   unsigned size) const;
@@ -137,7 +166,6 @@ private:
   void eval__EOF__();
   void startParagraph();
   bool prepareDebugSections(const FileName &file);
-  void report(const char *kind, const Location &loc, const std::string &text);
   Word *aliasWord = nullptr;                 // ".alias"
   const Operation *errorOperation = nullptr; // "?_ERROR_?"
 
@@ -157,6 +185,7 @@ private:
   bool isNotRegister(int i);
   void checkSbRef(uint32_t r, const Word *label);
   bool getVField();
+  bool passVFieldSeparator();
   bool getOptionalVField();
   bool evalVValue(Expression *expression);
   bool getF2AndVFields_syntaxV1();
@@ -172,21 +201,31 @@ private:
   void writeOutSlot(unsigned slot);
   void writeOutParagraph();
 
-  // ---- parser_of_pseudo_operation.cpp ----
-  // (directive handlers: eval + directive name; declare them here)
+  // ---- Directive handlers: eval + the directive's name. ----
+  // Counts and sizes are 32-bit fields: a larger operand is refused rather
+  // than cut.
+  static constexpr int64_t MAX_COUNT = 0xffffffffLL;
+
+  // parser_of_data_directives.cpp
   void evalSectionDirective(const PseudoOperation *directive);
   void evalSubsection(const Location &location);
   void evalInitMemory(const InitMemoryPseudoOperation *directive);
   void evalAlign(const PseudoOperation *directive);
+  bool checkAlignment(long long &alignment, const Location &location);
   void evalSkip(const PseudoOperation *directive);
   void evalFill();
   void evalLeb128(bool isSigned);
+
+  // parser_of_symbol_directives.cpp
   void setSymbolBind(uint8_t binding);
   void evalBindValue(uint8_t binding);
   void evalGlobal();
   void evalLocal();
   void evalWeak();
-  void skipLocalCommon(const Symbol *symbol);
+  Symbol *beginCommon(Location &nameLocation);
+  void passCommon(Symbol *symbol);
+  void defineCommon(Symbol *symbol, const Location &nameLocation, uint32_t size,
+                    uint32_t localAlignment, bool local);
   void evalComm();
   void evalLcomm();
   bool getAllocSize(uint32_t &size);
@@ -197,8 +236,11 @@ private:
   void evalSymbolValue(Symbol *symbol);
   void evalAssignment(bool once, bool eachTime);
   Symbol *getAssignedSymbol(bool &refused, bool byValue);
+  Symbol *getSymbolAndComma();
   void evalType();
   void evalSize();
+
+  // parser_of_block_directives.cpp
   void evalTerminatedPseudoOperation(const TerminatedPseudoOperation *directive,
                                      const Location &location);
   void
@@ -229,10 +271,13 @@ private:
   void evalPrint();
   void evalEnd();
   void evalSyntax();
+
+  // parser_of_position_directives.cpp
   void evalFile();
   void evalLoc();
 
   // ---- Members. ----
+  Diagnostics diagnostics; // first: everything below may report
   std::string outputName;
   std::vector<std::string> includeDirectories;
   uint16_t initialSyntax;
@@ -247,7 +292,6 @@ private:
   Subsection *commonSubsection = nullptr;
   std::unique_ptr<Reltab> reltab;
   std::unique_ptr<ExpressionCalculator> calculator;
-  unsigned errorCount = 0;
   int pass = 1;
   bool expressionReport = false; // no error reported yet in this expression
   std::string lastTokenText;

@@ -31,9 +31,13 @@ std::string opName(const OperationData &data) {
   return quoted(data.getOperation()->getName());
 }
 
-// The section an evaluated expression lies in; null when it depends on an
-// undefined symbol.
-const Section *sectionOf(const ExpressionNode *root) {
+std::string badArgumentType(const Operation *op) {
+  return "invalid argument type for operation " + quoted(op->getName());
+}
+
+// The section an evaluated expression lies in, a symbol followed to where
+// its value lies; null when it depends on an undefined symbol.
+const Section *valueSection(const ExpressionNode *root) {
   if (root->isNumber()) {
     const Subsection *sub =
         static_cast<const ExpressionNumberNode *>(root)->getSubsection();
@@ -192,10 +196,13 @@ void Parser::checkSbRef(uint32_t r, const Word *label) {
   if (r == 0)
     return;
   const uint32_t begin = architecture->getSbRefBegin();
-  std::string shown = "'@" + std::to_string(r);
-  if (label)
-    shown += " (@" + label->getName() + ")";
-  shown += "'";
+  // Spelled out only for a message: most references are fine.
+  auto shown = [&] {
+    std::string text = "'@" + std::to_string(r);
+    if (label)
+      text += " (@" + label->getName() + ")";
+    return text + "'";
+  };
 
   if (r < operationCount + begin) {
     OperationData &target = ring[(begin + operationCount - 1 - r) % windowSize];
@@ -206,21 +213,22 @@ void Parser::checkSbRef(uint32_t r, const Word *label) {
       target.setResultLifetime(r);
       return;
     }
-    errorAtToken("switchboard reference " + shown +
+    errorAtToken("switchboard reference " + shown() +
                  " refers to no result operation " + opName(target) +
                  " at line " + std::to_string(target.getLine()));
     return;
   }
 
   if (operationCount == 0) {
-    errorAtToken("invalid switchboard reference " + shown +
+    errorAtToken("invalid switchboard reference " + shown() +
                  " for first paragraph operation");
     return;
   }
   uint32_t max = operationCount < windowSize ? operationCount + begin - 1
                                              : architecture->getSbRefEnd();
-  errorAtToken("invalid switchboard reference " + shown + "; must be between " +
-               std::to_string(begin) + " and " + std::to_string(max));
+  errorAtToken("invalid switchboard reference " + shown() +
+               "; must be between " + std::to_string(begin) + " and " +
+               std::to_string(max));
 }
 
 // #number | #name, into F field i.
@@ -288,14 +296,10 @@ bool Parser::evalVValue(Expression *expression) {
   const Operation *op = staging->getOperation();
   const uint32_t flags = op->getFlags();
   const Location &at = expression->getLocation();
-  const std::string badType =
-      "invalid argument type for operation " + quoted(op->getName());
 
   calculator->calculate(expression);
-  if (expression->isCalculationWarning())
-    printCalculationWarning(expression);
   if (expression->isCalculationError()) {
-    printCalculationError(expression);
+    reportCalculationError(expression);
     return true;
   }
 
@@ -333,7 +337,7 @@ bool Parser::evalVValue(Expression *expression) {
       }
     }
     if (!convert) {
-      error(at, badType);
+      error(at, badArgumentType(op));
       move(TC_NEWLINE);
       return false;
     }
@@ -350,7 +354,7 @@ bool Parser::evalVValue(Expression *expression) {
     return true;
   }
 
-  const Section *section = sectionOf(root);
+  const Section *section = valueSection(root);
   int64_t value = 0;
   bool placed = true; // the value may lie where it does
   if (staging->isIndirect()) {
@@ -391,7 +395,7 @@ bool Parser::evalVValue(Expression *expression) {
       value = adjustValue(expression, 4);
       break;
     case 13:
-      error(at, badType);
+      error(at, badArgumentType(op));
       move(TC_NEWLINE);
       return false;
     default:
@@ -417,13 +421,13 @@ bool Parser::getF2AndVFields_syntaxV1() {
   if (tokenCode() == '@') {
     if (isNotSwitchBoard(2))
       return false;
-    return isNewLine();
+    return expectLineEnd();
   }
   if (tokenCode() != '#') {
     staging->setFValue(2, 0, OperationData::SBREF);
     if (!getVField())
       return false;
-    return isNewLine();
+    return expectLineEnd();
   }
 
   if (isNotRegister(2))
@@ -433,18 +437,18 @@ bool Parser::getF2AndVFields_syntaxV1() {
       architecture->getRegister(static_cast<int>(staging->getFValue(2)));
   if (reg->isIndex()) {
     if (op->getCode() == OC_GET)
-      return isNewLine();
+      return expectLineEnd();
     if (!op->isMemoryAccess())
       staging->setIndirect(true);
     return getOptionalVField();
   }
 
   if (!op->isMemoryAccess())
-    return isNewLine();
+    return expectLineEnd();
   if (op->getCode() == OC_RD || op->getCode() == OC_WR) {
     staging->setIndirect(false);
     staging->setVPresent(false);
-    return isNewLine();
+    return expectLineEnd();
   }
   errorAtToken("invalid register type for operation " + opName(*staging));
   move(TC_NEWLINE);
@@ -475,21 +479,15 @@ bool Parser::getF2AndVFields_syntaxV2() {
       if (indirect) {
         staging->setVPresent(false);
         move();
-        return isNewLine();
+        return expectLineEnd();
       }
       errorAtToken("expected comma or end of operation, got ']'");
       noteAtToken("possibly missing '[' earlier");
       move(TC_NEWLINE);
       return false;
     }
-    if (tokenCode() == ',') {
-      move();
-    } else if (tokenCode() != '+' && tokenCode() != '-') {
-      errorAtToken("expected comma or end of operation, got " +
-                   quoted(unrecognizedToken(token)));
-      move(TC_NEWLINE);
+    if (!passVFieldSeparator())
       return false;
-    }
   } else {
     staging->setFValue(2, 0, OperationData::SBREF);
   }
@@ -503,7 +501,7 @@ bool Parser::getF2AndVFields_syntaxV2() {
       return false;
     }
     move();
-    return isNewLine();
+    return expectLineEnd();
   }
   if (tokenCode() == ']') {
     errorAtToken("expected end of operation, got ']'");
@@ -511,7 +509,7 @@ bool Parser::getF2AndVFields_syntaxV2() {
     move(TC_NEWLINE);
     return false;
   }
-  return isNewLine();
+  return expectLineEnd();
 }
 
 bool Parser::getF2AndVFields() {
@@ -534,22 +532,31 @@ bool Parser::operation_exa() {
   return getOptionalVField();
 }
 
+// Between F2 and a V field: a comma, or none before the V field's own
+// sign. False after an error, the rest of the line skipped.
+bool Parser::passVFieldSeparator() {
+  if (tokenCode() == ',') {
+    move();
+    return true;
+  }
+  if (tokenCode() == '+' || tokenCode() == '-')
+    return true;
+  errorAtToken("expected comma or end of operation, got " +
+               quoted(unrecognizedToken(token)));
+  move(TC_NEWLINE);
+  return false;
+}
+
 // After an F2 register: the end of the statement, or a V field after a
 // comma or beginning with its sign.
 bool Parser::getOptionalVField() {
   if (isLineEnd())
     return true;
-  if (tokenCode() == ',') {
-    move();
-  } else if (tokenCode() != '+' && tokenCode() != '-') {
-    errorAtToken("expected comma or end of operation, got " +
-                 quoted(unrecognizedToken(token)));
-    move(TC_NEWLINE);
+  if (!passVFieldSeparator())
     return false;
-  }
   if (!getVField())
     return false;
-  return isNewLine();
+  return expectLineEnd();
 }
 
 // set #writable-register, F2/V
@@ -582,14 +589,14 @@ bool Parser::operation_move() {
   if (isNotSwitchBoard(1))
     return false;
   staging->setFValue(2, 0, OperationData::SBREF);
-  return isNewLine();
+  return expectLineEnd();
 }
 
 // mnemonic (no operands)
 bool Parser::operation_arg0() {
   staging->setFValue(1, 0, OperationData::SBREF);
   staging->setFValue(2, 0, OperationData::SBREF);
-  return isNewLine();
+  return expectLineEnd();
 }
 
 // mnemonic F2/V
@@ -620,7 +627,7 @@ void Parser::operation_complete(unsigned slot, const Location &location) {
       pass == 2 && producer && producer->isAsmDebugInfo() && currentSubsection)
     static_cast<AsmDebugInfoProducer *>(producer)->completeParagraph(
         currentSubsection->getRealDot());
-  isNewLine();
+  expectLineEnd();
 }
 
 void Parser::writeOutSlot(unsigned slot) {

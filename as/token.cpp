@@ -3,22 +3,22 @@
 #include "token.h"
 
 #include <cstring>
-#include <iostream>
 #include <iterator>
 #include <locale>
+#include <ostream>
 #include <sstream>
 
-void Token::print() const {
-  std::cerr << "Token: " << code << " (" << static_cast<char>(code) << ")\n";
+void Token::print(std::ostream &os) const {
+  os << "Token: " << code << " (" << static_cast<char>(code) << ")\n";
 }
 
-void Number::print() const {
-  std::cerr << "Number: view = " << view << ", value = " << value << '\n';
+void Number::print(std::ostream &os) const {
+  os << "Number: view = " << view << ", value = " << value << '\n';
 }
 
-void Word::print() const { std::cerr << "Word: " << name << '\n'; }
+void Word::print(std::ostream &os) const { os << "Word: " << name << '\n'; }
 
-void String::print() const { std::cerr << "String: " << text << '\n'; }
+void String::print(std::ostream &os) const { os << "String: " << text << '\n'; }
 
 Token *copyToken(const Token *t) {
   switch (t->type()) {

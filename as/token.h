@@ -4,6 +4,7 @@
 #define ZV_AS_TOKEN_H
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 // Token codes beyond single characters.
@@ -46,7 +47,8 @@ public:
   virtual ~Token() = default;
 
   virtual int type() const { return TOKEN; }
-  virtual void print() const;
+  // A debugging aid: what the token is.
+  virtual void print(std::ostream &os) const;
 
   int getCode() const { return code; }
   void set(int c) { code = c; }
@@ -70,7 +72,7 @@ public:
       : Token(TC_NUMBER), value(n->value), view(n->view) {}
 
   int type() const override { return NUMBER; }
-  void print() const override;
+  void print(std::ostream &os) const override;
 
   void set(int64_t v, int w) {
     value = v;
@@ -93,7 +95,7 @@ public:
   explicit Word(const Word *w) : Token(w->code), name(w->name) {}
 
   int type() const override { return WORD; }
-  void print() const override;
+  void print(std::ostream &os) const override;
 
   const std::string &getName() const { return name; }
 
@@ -108,7 +110,7 @@ public:
   explicit String(const String *s) : Token(TC_STRING), text(s->text) {}
 
   int type() const override { return STRING; }
-  void print() const override;
+  void print(std::ostream &os) const override;
 
   const std::string &getText() const { return text; }
   std::string &getText() { return text; }

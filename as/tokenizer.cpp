@@ -2,8 +2,6 @@
 // expansion.
 #include "tokenizer.h"
 
-#include <iostream>
-
 namespace {
 void deleteTokens(std::vector<Token *> &tokens) {
   for (Token *t : tokens)
@@ -24,8 +22,8 @@ Alias::~Alias() {
 
 void Alias::clearTokens() { deleteTokens(tokens); }
 
-StreamTokenSource::StreamTokenSource(WordMap *words, bool warnings)
-    : TokenSource(warnings), lexer(words, warnings) {}
+StreamTokenSource::StreamTokenSource(WordMap *words, Diagnostics *diagnostics)
+    : lexer(words, diagnostics) {}
 
 StreamTokenSource::~StreamTokenSource() { lexer.closeFile(); }
 
@@ -46,7 +44,7 @@ bool StreamTokenSource::isError() {
 
 AliasTokenSource::AliasTokenSource(Alias *alias, const Location &use,
                                    Token *none)
-    : TokenSource(false), alias(alias), use(use), none(none) {
+    : alias(alias), use(use), none(none) {
   alias->beingExpanded = true;
 }
 
@@ -76,7 +74,8 @@ void AliasTokenSource::purgeState() {
     saved.pop_back();
 }
 
-Tokenizer::Tokenizer(bool warnings) : warnings(warnings), none(TC_NONE) {
+Tokenizer::Tokenizer(Diagnostics *diagnostics)
+    : diagnostics(diagnostics), none(TC_NONE) {
   sources.push_back(std::make_unique<NoneTokenSource>(&none));
   words.putWord(":=", TC_ASSIGN);
   words.putWord("==", TC_EQ);
@@ -96,7 +95,7 @@ Tokenizer::~Tokenizer() {
 }
 
 bool Tokenizer::insertFile(const FileName &name) {
-  auto source = std::make_unique<StreamTokenSource>(&words, warnings);
+  auto source = std::make_unique<StreamTokenSource>(&words, diagnostics);
   // The last error stays for read failures: it tells that the input ended
   // early. The caller reports a file that does not open.
   if (!source->openFile(name))
@@ -156,12 +155,12 @@ Token *Tokenizer::defineAlias(bool *ok) {
 
   std::unique_ptr<Alias> &slot = aliases[name];
   if (slot) {
-    if (warnings) {
-      nameLocation.print(std::cerr);
-      std::cerr << "warning: alias '" << name->getName() << "' is redefined.\n";
-      slot->location.print(std::cerr);
-      std::cerr << "note: this is the location of the previous alias '"
-                << name->getName() << "' definition\n";
+    if (diagnostics) {
+      diagnostics->warning(nameLocation,
+                           "alias '" + name->getName() + "' is redefined.");
+      diagnostics->note(slot->location,
+                        "this is the location of the previous alias '" +
+                            name->getName() + "' definition");
     }
   } else {
     slot = std::make_unique<Alias>();
@@ -177,10 +176,9 @@ Token *Tokenizer::defineAlias(bool *ok) {
       break;
     value.push_back(copyToken(t));
   }
-  if (value.size() == 1 && warnings) {
-    alias->location.print(std::cerr);
-    std::cerr << "warning: alias '" << name->getName() << "' value is empty.\n";
-  }
+  if (value.size() == 1 && diagnostics)
+    diagnostics->warning(alias->location,
+                         "alias '" + name->getName() + "' value is empty.");
 
   // While the alias is being expanded its tokens are in use; the new value
   // waits for that expansion to end.
@@ -198,10 +196,6 @@ Token *Tokenizer::defineAlias(bool *ok) {
 
 const Location &Tokenizer::getTokenLocation() const {
   return sources.back()->getTokenLocation();
-}
-
-void Tokenizer::printTokenLocation(std::ostream &os) const {
-  getTokenLocation().print(os);
 }
 
 std::string Tokenizer::displayText(const Token *t) const {

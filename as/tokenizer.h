@@ -4,12 +4,12 @@
 #define ZV_AS_TOKENIZER_H
 
 #include <memory>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "diagnostics.h"
 #include "filename.h"
 #include "lexer.h"
 #include "location.h"
@@ -38,7 +38,7 @@ struct Alias {
 
 class TokenSource {
 public:
-  explicit TokenSource(bool warnings) : warnings(warnings) {}
+  TokenSource() = default;
   TokenSource(const TokenSource &) = delete;
   TokenSource &operator=(const TokenSource &) = delete;
   virtual ~TokenSource() = default;
@@ -55,14 +55,13 @@ public:
   const std::string &lastError() const { return error; }
 
 protected:
-  bool warnings;
   std::string error;
 };
 
 // The bottom of the stack: no more input, forever.
 class NoneTokenSource : public TokenSource {
 public:
-  explicit NoneTokenSource(Token *none) : TokenSource(false), none(none) {}
+  explicit NoneTokenSource(Token *none) : none(none) {}
   Token *getToken() override { return none; }
   const Location &getTokenLocation() const override { return location; }
 
@@ -74,7 +73,7 @@ private:
 // One open source file.
 class StreamTokenSource : public TokenSource {
 public:
-  StreamTokenSource(WordMap *words, bool warnings);
+  StreamTokenSource(WordMap *words, Diagnostics *diagnostics);
   ~StreamTokenSource() override;
 
   bool openFile(const FileName &name);
@@ -119,7 +118,9 @@ private:
 
 class Tokenizer {
 public:
-  explicit Tokenizer(bool warnings);
+  // Warnings of the source go to diagnostics; without it the tokenizer
+  // keeps quiet.
+  explicit Tokenizer(Diagnostics *diagnostics);
   ~Tokenizer();
   Tokenizer(const Tokenizer &) = delete;
   Tokenizer &operator=(const Tokenizer &) = delete;
@@ -140,7 +141,6 @@ public:
   WordMap &getWordMap() { return words; }
 
   const Location &getTokenLocation() const;
-  void printTokenLocation(std::ostream &os) const;
   // Why the input ended early (a read failure); empty otherwise.
   const std::string &lastError() const { return error; }
   // The display text of a token for messages; code 256 shows the reason the
@@ -157,13 +157,13 @@ public:
   // Stops reading every file (the .end directive).
   void end();
   void clearAliasTable();
-  void printWordTable() const { words.print(); }
+  void printWordTable(std::ostream &os) const { words.print(os); }
 
 private:
   void popSource();
   void removeAliasSources();
 
-  bool warnings;
+  Diagnostics *diagnostics;
   WordMap words;
   Token none;
   std::vector<std::unique_ptr<TokenSource>> sources;

@@ -2,7 +2,7 @@
 #include "wordmap.h"
 
 #include <algorithm>
-#include <iostream>
+#include <ostream>
 #include <vector>
 
 Word *WordMap::getWord(std::string_view name) {
@@ -28,7 +28,7 @@ bool WordMap::exist(std::string_view name) const {
   return words.find(name) != words.end();
 }
 
-void WordMap::print() const {
+void WordMap::print(std::ostream &os) const {
   std::vector<const Word *> sorted;
   sorted.reserve(words.size());
   for (const auto &entry : words)
@@ -37,6 +37,5 @@ void WordMap::print() const {
     return a->getName() < b->getName();
   });
   for (const Word *word : sorted)
-    std::cerr << word->getName() << " -> " << static_cast<const void *>(word)
-              << '\n';
+    os << word->getName() << " -> " << static_cast<const void *>(word) << '\n';
 }

@@ -3,6 +3,7 @@
 #define ZV_AS_WORDMAP_H
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,9 +22,8 @@ public:
   Word *putWord(const std::string &name, int code);
   bool exist(std::string_view name) const;
   size_t size() const { return words.size(); }
-  // Lists every entry, sorted by name, on the error stream (a debugging
-  // aid).
-  void print() const;
+  // Lists every entry, sorted by name (a debugging aid).
+  void print(std::ostream &os) const;
 
 private:
   // Keys view the name inside their own Word, which never moves.

@@ -56,7 +56,9 @@ void BM_TokenStream(benchmark::State &state) {
   }
   int64_t tokens = 0;
   for (auto _ : state) {
-    Tokenizer tokenizer(true);
+    // Warnings on, as in the assembler.
+    Diagnostics diagnostics;
+    Tokenizer tokenizer(&diagnostics);
     if (!tokenizer.insertFile(FileName(path))) {
       state.SkipWithError("cannot open the generated source");
       break;

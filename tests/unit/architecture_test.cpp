@@ -239,7 +239,7 @@ std::map<std::string, Expected> expandRows(const Row (&rows)[N]) {
 
 class ArchTest : public ::testing::Test {
 protected:
-  ArchTest() : tokenizer(false), zp100(&tokenizer), zp200(&tokenizer) {}
+  ArchTest() : tokenizer(nullptr), zp100(&tokenizer), zp200(&tokenizer) {}
 
   const Word *w(const char *name) { return tokenizer.getWord(name); }
 

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,11 +26,11 @@ protected:
   int assemble(const std::string &text, uint16_t code = 0x8100,
                const std::vector<std::string> &includes = {}) {
     source = scratch.write("a.s", text);
+    said.str("");
     parser = std::make_unique<Parser>(scratch.path() + "/a.o", includes, code,
-                                      0, false);
-    CerrCapture capture;
+                                      0, false, said);
     const int errors = parser->parse(source);
-    messages = capture.text();
+    messages = said.str();
     return errors;
   }
 
@@ -61,6 +62,7 @@ protected:
 
   ScratchDir scratch;
   std::string source;
+  std::ostringstream said; // outlives the parser that writes to it
   std::unique_ptr<Parser> parser;
   std::string messages;
 };

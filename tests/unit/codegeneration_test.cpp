@@ -105,7 +105,7 @@ public:
                            producer);
   }
 
-  Tokenizer tokenizer{false};
+  Tokenizer tokenizer{nullptr};
   Sectab sectab;
   Symtab symtab;
   Reltab reltab;

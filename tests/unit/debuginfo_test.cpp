@@ -138,10 +138,10 @@ protected:
                uint16_t code = 0x8101, bool debug = true) {
     source = dir.write(name, text);
     object = dir.path() + "/" + name + ".o";
-    CerrCapture capture;
-    Parser parser(object, {}, code, 0, debug);
+    std::ostringstream said;
+    Parser parser(object, {}, code, 0, debug, said);
     int errors = parser.parse(source);
-    messages = capture.text();
+    messages = said.str();
     return errors;
   }
 
@@ -435,10 +435,10 @@ TEST(AsmDebugFailure, UnitPathBeyondTheLimitFailsWithoutAnObject) {
   std::string text;
   int errors = 0;
   {
-    CerrCapture capture;
-    Parser parser("deep.o", {}, 0x8101, 0, true);
+    std::ostringstream said;
+    Parser parser("deep.o", {}, 0x8101, 0, true, said);
     errors = parser.parse("deep.s");
-    text = capture.text();
+    text = said.str();
   }
   bool left = exists("deep.o");
   ASSERT_EQ(chdir(saved), 0);
@@ -519,7 +519,7 @@ protected:
     return written;
   }
 
-  Tokenizer tokenizer{false};
+  Tokenizer tokenizer{nullptr};
   Sectab sectab;
   Symtab symtab;
   Reltab reltab;
@@ -684,7 +684,7 @@ TEST(DebugInfoProducer, StreamsAreHandedOutOnceAndOnResetAgain) {
 }
 
 TEST(DebugInfoProducer, AsmNameSequenceFollowsTheLabels) {
-  Tokenizer tokenizer(false);
+  Tokenizer tokenizer(nullptr);
   Symtab symtab;
   std::vector<std::string> asked;
   AsmDebugInfoProducer producer(FileName("x.s"),
@@ -707,7 +707,7 @@ TEST(DebugInfoProducer, AsmNameSequenceFollowsTheLabels) {
 }
 
 TEST(DebugInfoProducer, FeedingGroupsLabelsIntoParagraphs) {
-  Tokenizer tokenizer(false);
+  Tokenizer tokenizer(nullptr);
   Symtab symtab;
   AsmDebugInfoProducer producer(FileName("x.s"),
                                 DebugInfoProducer::flagsForEncoding(1), nullptr,

@@ -28,8 +28,8 @@ protected:
 
   std::vector<Scanned> scanPath(const std::string &file) {
     std::vector<Scanned> tokens;
-    Lexer lexer(&words, true);
-    CerrCapture capture;
+    MessageLog log;
+    Lexer lexer(&words, &log.diagnostics);
     opened = lexer.openFile(FileName(file));
     for (int guard = 0; guard < 1000000; ++guard) {
       Token *t = lexer.scan();
@@ -40,7 +40,7 @@ protected:
     }
     EXPECT_EQ(lexer.scan()->getCode(), TC_NONE);
     readError = lexer.getReader().lastError();
-    warnings = capture.text();
+    warnings = log.text();
     return tokens;
   }
 
@@ -451,7 +451,8 @@ TEST_F(LexerTest, BinaryInputScansToTheEnd) {
 
 TEST_F(LexerTest, SavedStatesReplayTheSource) {
   path = dir.write("r.s", "first\n.rept 2\n body 1, 2\n.endr\nlast\n");
-  Lexer lexer(&words, true);
+  MessageLog log;
+  Lexer lexer(&words, &log.diagnostics);
   ASSERT_TRUE(lexer.openFile(FileName(path)));
   auto next = [&] {
     Token *t = lexer.scan();
@@ -491,7 +492,7 @@ TEST_F(LexerTest, SavedStateAfterTheBufferAndAtTheEnd) {
   for (int i = 0; i < 100000; ++i)
     source += "word " + std::to_string(i) + "\n";
   path = dir.write("big.s", source);
-  Lexer lexer(&words, false);
+  Lexer lexer(&words, nullptr);
   ASSERT_TRUE(lexer.openFile(FileName(path)));
   EXPECT_EQ(describe(lexer.scan(), 0, 0).text, "mark");
   lexer.storeState();
@@ -511,7 +512,8 @@ TEST_F(LexerTest, SavedStateAfterTheBufferAndAtTheEnd) {
 
 TEST_F(LexerTest, ReaderEndStopsReading) {
   path = dir.write("e.s", "a b\nc d\n");
-  Lexer lexer(&words, true);
+  MessageLog log;
+  Lexer lexer(&words, &log.diagnostics);
   ASSERT_TRUE(lexer.openFile(FileName(path)));
   EXPECT_EQ(describe(lexer.scan(), 0, 0).text, "a");
   lexer.getReader().end();
@@ -530,8 +532,8 @@ TEST_F(LexerTest, LargeGeneratedFile) {
     source += block;
   path = dir.write("large.s", source);
   source.clear();
-  Lexer lexer(&words, true);
-  CerrCapture capture;
+  MessageLog log;
+  Lexer lexer(&words, &log.diagnostics);
   ASSERT_TRUE(lexer.openFile(FileName(path)));
   size_t count = 0, numbers = 0, strings = 0;
   for (Token *t = lexer.scan(); t->getCode() != TC_NONE; t = lexer.scan()) {
@@ -545,7 +547,7 @@ TEST_F(LexerTest, LargeGeneratedFile) {
   EXPECT_EQ(numbers, blocks * 5);
   EXPECT_EQ(strings, blocks);
   EXPECT_EQ(lexer.getTokenLocation().getLine(), 2 * blocks + 1);
-  EXPECT_EQ(capture.text(), "");
+  EXPECT_EQ(log.text(), "");
 }
 
 } // namespace

@@ -16,7 +16,7 @@ namespace {
 class OperationWordTest : public ::testing::Test {
 protected:
   OperationWordTest()
-      : tokenizer(false), zp100(&tokenizer), zp200(&tokenizer) {}
+      : tokenizer(nullptr), zp100(&tokenizer), zp200(&tokenizer) {}
 
   const Operation *op(const Architecture &arch, const char *name) {
     const Instruction *i = arch.getInstruction(tokenizer.getWord(name));

@@ -1,5 +1,5 @@
 // source_test_util.h - helpers for the source input tests: scratch source
-// files and a capture of the error stream.
+// files and a message log of the tests' own.
 #ifndef ZV_TESTS_SOURCE_TEST_UTIL_H
 #define ZV_TESTS_SOURCE_TEST_UTIL_H
 
@@ -11,6 +11,9 @@
 
 #include <unistd.h>
 
+#include "diagnostics.h"
+#include "expression.h"
+#include "location.h"
 #include "token.h"
 
 // A fresh directory under /tmp, removed with its files at the end.
@@ -42,20 +45,41 @@ private:
   std::string dir;
 };
 
-// Collects everything written to std::cerr while it lives.
-class CerrCapture {
+// Diagnostics that write into a string instead of the error stream.
+class MessageLog {
 public:
-  CerrCapture() : old(std::cerr.rdbuf(captured.rdbuf())) {}
-  ~CerrCapture() { std::cerr.rdbuf(old); }
-  CerrCapture(const CerrCapture &) = delete;
-  CerrCapture &operator=(const CerrCapture &) = delete;
+  MessageLog() = default;
+  MessageLog(const MessageLog &) = delete;
+  MessageLog &operator=(const MessageLog &) = delete;
 
-  std::string text() const { return captured.str(); }
+  // Everything said so far.
+  std::string text() const { return out.str(); }
+  // What was said since the last take(), which is then forgotten.
+  std::string take() {
+    std::string said = out.str();
+    out.str("");
+    return said;
+  }
 
-private:
-  std::ostringstream captured;
-  std::streambuf *old;
+  std::ostringstream out;
+  Diagnostics diagnostics{out};
 };
+
+// The place in front of a message at the location.
+inline std::string prefixOf(const Location &location) {
+  std::string text;
+  location.appendPrefix(text);
+  return text;
+}
+
+// The error an expression's last calculation stopped at, as it would be
+// shown; empty without one.
+inline std::string calculationErrorText(const Expression *e) {
+  std::string text;
+  if (const Diagnostic *error = e->getCalculationError())
+    Diagnostics::format(text, *error);
+  return text;
+}
 
 // A token reduced to what the tests compare: code, value or text, and the
 // location it was announced at.

@@ -66,15 +66,15 @@ TEST(TokenDisplay, DefaultsAndDebugPrint) {
   EXPECT_EQ(w.getCode(), TC_WORD);
   EXPECT_EQ(s.getCode(), TC_STRING);
 
-  CerrCapture capture;
-  Token(',').print();
-  Number(-3, NV_HEX).print();
-  Word("nop").print();
-  String("hi").print();
-  EXPECT_EQ(capture.text(), "Token: 44 (,)\n"
-                            "Number: view = 3, value = -3\n"
-                            "Word: nop\n"
-                            "String: hi\n");
+  std::ostringstream printed;
+  Token(',').print(printed);
+  Number(-3, NV_HEX).print(printed);
+  Word("nop").print(printed);
+  String("hi").print(printed);
+  EXPECT_EQ(printed.str(), "Token: 44 (,)\n"
+                           "Number: view = 3, value = -3\n"
+                           "Word: nop\n"
+                           "String: hi\n");
 }
 
 TEST(TokenCopy, CopiesOwnKindsAndSharesWords) {
@@ -138,9 +138,9 @@ TEST(WordMapTest, PrintListsNamesInOrder) {
   map.getWord("zeta");
   map.getWord("alpha");
   map.getWord("mid");
-  CerrCapture capture;
-  map.print();
-  std::string text = capture.text();
+  std::ostringstream printed;
+  map.print(printed);
+  std::string text = printed.str();
   size_t alpha = text.find("alpha -> ");
   size_t mid = text.find("mid -> ");
   size_t zeta = text.find("zeta -> ");

@@ -75,7 +75,8 @@ protected:
   }
 
   ScratchDir dir;
-  Tokenizer tokenizer{true};
+  MessageLog log;
+  Tokenizer tokenizer{&log.diagnostics};
 };
 
 TEST_F(TokenizerTest, OperatorWordsAreRegistered) {
@@ -178,9 +179,8 @@ TEST_F(TokenizerTest, ReadFailureEndsAllInput) {
 TEST_F(TokenizerTest, AliasExpandsAtItsUse) {
   std::string path = dir.write("a.s", ".alias TWO 1 + 1\nx TWO, TWO\n");
   ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
-  CerrCapture capture;
   EXPECT_EQ(readWithAliases(), "x 1 + 1 , 1 + 1 | | EOF");
-  EXPECT_EQ(capture.text(), "");
+  EXPECT_EQ(log.text(), "");
 }
 
 TEST_F(TokenizerTest, AliasTokensCarryTheUseLocation) {
@@ -219,25 +219,22 @@ TEST_F(TokenizerTest, AliasInsideAliasValue) {
   std::string path = dir.write(
       "a.s", ".alias R #4\n.alias OP add R, @1\nOP\n.alias R #5\nOP\n");
   ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
-  CerrCapture capture;
   EXPECT_EQ(readWithAliases(), "add # 4 , @ 1 | add # 5 , @ 1 | | EOF");
 }
 
 TEST_F(TokenizerTest, EmptyAliasWarnsAndExpandsToNothing) {
   std::string path = dir.write("e.s", "\n .alias NOTHING\na NOTHING b\n");
   ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
-  CerrCapture capture;
   EXPECT_EQ(readWithAliases(), "| a b | | EOF");
-  EXPECT_EQ(capture.text(),
+  EXPECT_EQ(log.text(),
             prefix(path, 2, 9) + "warning: alias 'NOTHING' value is empty.\n");
 }
 
 TEST_F(TokenizerTest, RedefinitionWarnsAndReplaces) {
   std::string path = dir.write("r.s", ".alias V 1\nV\n.alias   V 2 3\nV\n");
   ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
-  CerrCapture capture;
   EXPECT_EQ(readWithAliases(), "1 | 2 3 | | EOF");
-  EXPECT_EQ(capture.text(),
+  EXPECT_EQ(log.text(),
             prefix(path, 3, 10) + "warning: alias 'V' is redefined.\n" +
                 prefix(path, 1, 8) +
                 "note: this is the location of the previous alias 'V' "
@@ -245,17 +242,16 @@ TEST_F(TokenizerTest, RedefinitionWarnsAndReplaces) {
 }
 
 TEST_F(TokenizerTest, WarningsOffKeepsQuiet) {
-  Tokenizer quiet(false);
+  Tokenizer quiet(nullptr);
   std::string path = dir.write("q.s", ".alias V\n.alias V\n\"open");
   ASSERT_TRUE(quiet.insertFile(FileName(path)));
-  CerrCapture capture;
   for (Token *t = quiet.nextToken(); t->getCode() != TC_NONE;
        t = quiet.nextToken()) {
     bool ok = false;
     if (t->isWord())
       quiet.defineAlias(&ok);
   }
-  EXPECT_EQ(capture.text(), "");
+  EXPECT_EQ(log.text(), "");
 }
 
 TEST_F(TokenizerTest, AliasNameMustBeAWord) {
@@ -290,9 +286,8 @@ TEST_F(TokenizerTest, RedefinitionReadsPastTheExpansion) {
   // expansion and then the rest of the line in the file.
   std::string path = dir.write("d.s", ".alias D .alias D new\nD old\nD\n");
   ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
-  CerrCapture capture;
   EXPECT_EQ(readWithAliases(), "new old | | EOF");
-  EXPECT_EQ(capture.text(),
+  EXPECT_EQ(log.text(),
             prefix(path, 2, 1) + "warning: alias 'D' is redefined.\n" +
                 prefix(path, 1, 8) +
                 "note: this is the location of the previous alias 'D' "
@@ -305,7 +300,6 @@ TEST_F(TokenizerTest, RedefinitionDuringExpansionTakesEffectAfterIt) {
   std::string main = dir.write("m.s", ".alias I inc tail\nI\nI\n");
   std::string inc = dir.write("i.s", ".alias I changed\n");
   ASSERT_TRUE(tokenizer.insertFile(FileName(main)));
-  CerrCapture capture;
   std::string out;
   for (Token *t = tokenizer.nextToken(); t->getCode() != TC_NONE;
        t = tokenizer.nextToken()) {
@@ -322,7 +316,7 @@ TEST_F(TokenizerTest, RedefinitionDuringExpansionTakesEffectAfterIt) {
     out += (t->getCode() == TC_NEWLINE ? "|" : text) + " ";
   }
   EXPECT_EQ(out, "| <END OF FILE> tail | changed | | <END OF FILE> ");
-  EXPECT_NE(capture.text().find("warning: alias 'I' is redefined."),
+  EXPECT_NE(log.text().find("warning: alias 'I' is redefined."),
             std::string::npos);
 }
 
@@ -378,7 +372,7 @@ TEST_F(TokenizerTest, EndStopsEveryFile) {
 
 TEST_F(TokenizerTest, DestroyedWithOpenSourcesAndAliases) {
   std::string path = dir.write("o.s", ".alias A 1 2\nA\n");
-  auto owned = std::make_unique<Tokenizer>(true);
+  auto owned = std::make_unique<Tokenizer>(&log.diagnostics);
   ASSERT_TRUE(owned->insertFile(FileName(path)));
   owned->nextToken();
   bool ok = false;
@@ -405,7 +399,6 @@ TEST_F(TokenizerTest, RandomSourcesAlwaysEnd) {
       "\"\\777",    "'\\",     ".alias A A A\n",
       ".alias A\n", ""}; // the empty fragment stands for a NUL byte
   std::mt19937 random(2024);
-  CerrCapture capture;
   for (int round = 0; round < 300; ++round) {
     std::string source;
     size_t length = random() % 200;
@@ -416,7 +409,7 @@ TEST_F(TokenizerTest, RandomSourcesAlwaysEnd) {
       source += piece;
     }
     std::string path = dir.write("r" + std::to_string(round) + ".s", source);
-    Tokenizer t(true);
+    Tokenizer t(&log.diagnostics);
     ASSERT_TRUE(t.insertFile(FileName(path)));
     int ends = 0;
     int count = 0;
