@@ -52,7 +52,7 @@ bool ElfFile::read(const uint8_t *data, size_t size) {
 
 bool ElfFile::readHeader() {
   if (bytes.size() < EI_NIDENT || std::memcmp(bytes.data(), ELFMAG, SELFMAG))
-    return fail("file format not recognized");
+    return fail("not an elf object file");
   if (bytes[EI_CLASS] != ELFCLASS32)
     return fail("not an ELF32 file");
   encoding = bytes[EI_DATA];

@@ -178,7 +178,7 @@ bool Listing::statement(const uint8_t *data, uint32_t left, uint8_t encoding,
   if (decoder.render(op, syntax, vText, text)) {
     // fine
   } else if (decoder.render(op, 3 - syntax, vText, text)) {
-    text += "\t; syntax V" + std::to_string(3 - syntax);
+    text += "  ; syntax V" + std::to_string(3 - syntax);
   } else {
     return false;
   }

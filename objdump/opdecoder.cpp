@@ -5,6 +5,7 @@
 
 #include "architecture.h"
 #include "elf32.h"
+#include "float.h"
 #include "instruction.h"
 #include "operationdata.h"
 #include "tokenizer.h"
@@ -376,10 +377,15 @@ bool floatText(uint32_t bits, std::string &text) {
     auto result = std::from_chars(t.data(), t.data() + t.size(), back);
     if (result.ec != std::errc() || result.ptr != t.data() + t.size())
       continue;
-    float single = static_cast<float>(back);
-    uint32_t again;
-    std::memcpy(&again, &single, sizeof again);
-    if (again == bits) {
+    // The assembler's own conversion, which also rounds what lies just
+    // above the largest single.
+    int64_t doubleBits;
+    std::memcpy(&doubleBits, &back, sizeof doubleBits);
+    bool overflow = false;
+    uint32_t again =
+        static_cast<uint32_t>(Float::doubleRepresentationToFloatRepresentation(
+            doubleBits, &overflow));
+    if (!overflow && again == bits) {
       text = "0f" + t;
       return true;
     }

@@ -114,7 +114,8 @@ bool SourceWriter::write(const std::string &fileName, std::ostream &out) {
 
   std::ostringstream text;
   text << "; " << fileName << " written back as source by zv-objdump; "
-       << "assemble it with zv-as --arch=" << decoder.getModelName() << "\n"
+       << "assemble it with zv-as --arch=" << decoder.getModelName()
+       << " --syntax=V" << syntax << "\n"
        << "\t.syntax V" << syntax << "\n";
   writeDeclarations(text);
   for (size_t i = 1; i < plans.size(); ++i)
@@ -586,7 +587,8 @@ void SourceWriter::writeData(size_t index, std::ostream &out) const {
       next = std::min<uint64_t>(next, rels[nextRel].offset);
     if (next > at) {
       if (data)
-        writeBytes(data, at, static_cast<uint32_t>(next), out);
+        writeBytes(data, at, static_cast<uint32_t>(next),
+                   file.sectionEncoding(index), out);
       else
         out << "\t.skip " << next - at << "\n";
       at = static_cast<uint32_t>(next);
@@ -611,17 +613,11 @@ void SourceWriter::writeData(size_t index, std::ostream &out) const {
   }
 }
 
-// Plain bytes: long runs of zeros as .skip, printable runs as strings,
-// the rest as .byte lines.
+// Plain bytes: runs of one byte as .skip, runs of a repeated 2-, 4- or
+// 8-byte value as .fill (in the section's byte order, as .fill writes it),
+// printable runs as strings, the rest as .byte lines.
 void SourceWriter::writeBytes(const uint8_t *data, uint32_t from, uint32_t to,
-                              std::ostream &out) const {
-  auto run = [&](uint32_t i, bool (*pred)(uint8_t)) {
-    uint32_t n = 0;
-    while (i + n < to && pred(data[i + n]))
-      ++n;
-    return n;
-  };
-  auto zero = [](uint8_t c) { return c == 0; };
+                              uint8_t encoding, std::ostream &out) const {
   std::string bytes;
   unsigned count = 0;
   auto flush = [&]() {
@@ -630,16 +626,47 @@ void SourceWriter::writeBytes(const uint8_t *data, uint32_t from, uint32_t to,
     bytes.clear();
     count = 0;
   };
+  // Bytes from i on that repeat the ones `period` before them.
+  auto repeated = [&](uint32_t i, uint32_t period) {
+    uint32_t n = period;
+    while (i + n < to && data[i + n] == data[i + n - period])
+      ++n;
+    return i + period <= to ? n : 0;
+  };
   uint32_t i = from;
   while (i < to) {
-    const uint32_t zeros = run(i, zero);
-    if (zeros >= 8) {
+    const uint32_t same = repeated(i, 1);
+    if (same >= (data[i] ? 16u : 8u)) {
       flush();
-      out << "\t.skip " << zeros << "\n";
-      i += zeros;
+      out << "\t.skip " << same;
+      if (data[i])
+        out << ", " << hex(data[i]);
+      out << "\n";
+      i += same;
       continue;
     }
-    const uint32_t printable = run(i, isPrintable);
+    uint32_t period = 0, cover = 0;
+    for (uint32_t p : {2u, 4u, 8u}) {
+      const uint32_t n = repeated(i, p) / p * p;
+      if (n >= 4 * p && n >= 16 && n > cover) {
+        period = p;
+        cover = n;
+      }
+    }
+    if (period) {
+      flush();
+      uint64_t value = 0;
+      for (uint32_t k = 0; k < period; ++k)
+        value |= uint64_t(data[i + k])
+                 << (encoding == ELFDATA2LSB ? 8 * k : 8 * (period - 1 - k));
+      out << "\t.fill " << cover / period << ", " << period << ", "
+          << hex(value) << "\n";
+      i += cover;
+      continue;
+    }
+    uint32_t printable = 0;
+    while (i + printable < to && isPrintable(data[i + printable]))
+      ++printable;
     if (printable >= 4) {
       flush();
       const bool terminated = i + printable < to && data[i + printable] == 0;

@@ -78,7 +78,7 @@ private:
   void writeText(size_t index, std::ostream &out) const;
   void writeData(size_t index, std::ostream &out) const;
   void writeBytes(const uint8_t *data, uint32_t from, uint32_t to,
-                  std::ostream &out) const;
+                  uint8_t encoding, std::ostream &out) const;
 
   const ElfFile &file;
   const OpDecoder &decoder;
