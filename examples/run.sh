@@ -6,7 +6,7 @@ set -e
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build >/dev/null
-cmake --build build -j"$(nproc)" --target zv-as zv-ld
+cmake --build build -j"$(nproc)" --target zv-as zv-ld zv-objdump
 out=build/examples
 mkdir -p "$out"
 for model in ZP100 ZP200; do
@@ -21,4 +21,6 @@ for model in ZP100 ZP200; do
   build/ld/zv-ld -M -e start -L "$dir" -lexample "$dir/start.o" "$dir/sum.o" \
     -o "$dir/image.bin"
   readelf -h -l "$dir/image.bin"
+  echo "== zv-objdump -d $dir/image.bin"
+  build/objdump/zv-objdump -d "$dir/image.bin"
 done

@@ -4,6 +4,7 @@
 #include "elffile.h"
 
 #include "buffer.h"
+#include "textformat.h"
 
 #include <algorithm>
 #include <cstring>
@@ -13,13 +14,6 @@ namespace zvod {
 namespace {
 
 const char Damaged[] = " (elf object damaged or corrupted)";
-
-std::string hex(uint64_t v) {
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "0x%llx",
-                static_cast<unsigned long long>(v));
-  return buffer;
-}
 
 // Whether [offset, offset + size) lies inside a file of the given size.
 bool inside(uint64_t offset, uint64_t size, uint64_t fileSize) {
@@ -38,6 +32,24 @@ bool ElfFile::fail(const std::string &text) {
 }
 
 bool ElfFile::damaged(const std::string &text) { return fail(text + Damaged); }
+
+bool ElfFile::checkTable(const char *what, uint64_t offset, size_t count,
+                         unsigned entrySize, unsigned expected) {
+  if (entrySize != expected)
+    return fail(std::string(what) + " entry size is " +
+                std::to_string(entrySize) + ", not " +
+                std::to_string(expected));
+  if (!inside(offset, uint64_t(count) * expected, bytes.size()))
+    return damaged(std::string(what) + " table lies outside the file");
+  return true;
+}
+
+Buffer ElfFile::contents(uint64_t offset, size_t size) const {
+  Buffer b(encoding, size);
+  if (size)
+    std::memcpy(b.setRawData(size), bytes.data() + offset, size);
+  return b;
+}
 
 bool ElfFile::read(const uint8_t *data, size_t size) {
   bytes.assign(data, data + size);
@@ -60,12 +72,10 @@ bool ElfFile::readHeader() {
     return fail("unknown data encoding " + std::to_string(encoding));
   if (bytes.size() < sizeof(Elf32_Ehdr))
     return damaged("ELF header lies outside the file");
-  Buffer b(encoding, sizeof(Elf32_Ehdr));
-  std::memcpy(b.setRawData(sizeof(Elf32_Ehdr)), bytes.data(),
-              sizeof(Elf32_Ehdr));
+  Buffer b = contents(0, sizeof(Elf32_Ehdr));
   b >> header;
   if (header.e_machine != EM_ZP100 && header.e_machine != EM_ZP200)
-    return fail("unknown processor code " + hex(header.e_machine));
+    return fail("unknown processor code 0x" + hexDigits(header.e_machine));
   if (header.e_type != ET_REL && header.e_type != ET_EXEC)
     return fail("neither a relocatable object nor an executable image");
   return true;
@@ -75,15 +85,10 @@ bool ElfFile::readSectionHeaders() {
   const size_t count = header.e_shnum;
   if (count == 0)
     return true;
-  if (header.e_shentsize != sizeof(Elf32_Shdr))
-    return fail("section header entry size is " +
-                std::to_string(header.e_shentsize) + ", not 40");
-  if (!inside(header.e_shoff, uint64_t(count) * sizeof(Elf32_Shdr),
-              bytes.size()))
-    return damaged("section header table lies outside the file");
-  Buffer b(encoding, count * sizeof(Elf32_Shdr));
-  std::memcpy(b.setRawData(count * sizeof(Elf32_Shdr)),
-              bytes.data() + header.e_shoff, count * sizeof(Elf32_Shdr));
+  if (!checkTable("section header", header.e_shoff, count, header.e_shentsize,
+                  sizeof(Elf32_Shdr)))
+    return false;
+  Buffer b = contents(header.e_shoff, count * sizeof(Elf32_Shdr));
   sections.resize(count);
   for (size_t i = 0; i < count; ++i) {
     b >> sections[i].shdr;
@@ -127,15 +132,10 @@ bool ElfFile::readSegments() {
   const size_t count = header.e_phnum;
   if (count == 0)
     return true;
-  if (header.e_phentsize != sizeof(Elf32_Phdr))
-    return fail("program header entry size is " +
-                std::to_string(header.e_phentsize) + ", not 32");
-  if (!inside(header.e_phoff, uint64_t(count) * sizeof(Elf32_Phdr),
-              bytes.size()))
-    return damaged("program header table lies outside the file");
-  Buffer b(encoding, count * sizeof(Elf32_Phdr));
-  std::memcpy(b.setRawData(count * sizeof(Elf32_Phdr)),
-              bytes.data() + header.e_phoff, count * sizeof(Elf32_Phdr));
+  if (!checkTable("program header", header.e_phoff, count, header.e_phentsize,
+                  sizeof(Elf32_Phdr)))
+    return false;
+  Buffer b = contents(header.e_phoff, count * sizeof(Elf32_Phdr));
   segments.resize(count);
   for (size_t i = 0; i < count; ++i) {
     b >> segments[i];
@@ -171,8 +171,7 @@ bool ElfFile::readSymbols() {
   if (!checkStringTable(names))
     return false;
   const size_t count = s.sh_size / sizeof(Elf32_Sym);
-  Buffer b(encoding, s.sh_size);
-  std::memcpy(b.setRawData(s.sh_size), bytes.data() + s.sh_offset, s.sh_size);
+  Buffer b = contents(s.sh_offset, s.sh_size);
   symbols.resize(count);
   for (size_t i = 0; i < count; ++i) {
     ElfSymbol &sym = symbols[i];
@@ -213,8 +212,7 @@ bool ElfFile::readRelocations() {
         sections[target].shdr.sh_type == SHT_NULL)
       return fail(at + " applies to no section");
     const Elf32_Shdr &t = sections[target].shdr;
-    Buffer b(encoding, s.sh_size);
-    std::memcpy(b.setRawData(s.sh_size), bytes.data() + s.sh_offset, s.sh_size);
+    Buffer b = contents(s.sh_offset, s.sh_size);
     for (size_t k = 0; k < s.sh_size / sizeof(Elf32_Rel); ++k) {
       Elf32_Rel r;
       b >> r;
@@ -243,6 +241,15 @@ const std::vector<ElfRelocation> &
 ElfFile::getRelocations(size_t section) const {
   static const std::vector<ElfRelocation> none;
   return section < relocations.size() ? relocations[section] : none;
+}
+
+const ElfRelocation *ElfFile::relocationAt(size_t section,
+                                           uint32_t offset) const {
+  const std::vector<ElfRelocation> &list = getRelocations(section);
+  auto it = std::lower_bound(
+      list.begin(), list.end(), offset,
+      [](const ElfRelocation &r, uint32_t at) { return r.offset < at; });
+  return it != list.end() && it->offset == offset ? &*it : nullptr;
 }
 
 const uint8_t *ElfFile::sectionData(size_t index) const {

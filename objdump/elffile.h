@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+class Buffer;
+
 namespace zvod {
 
 struct ElfSection {
@@ -50,6 +52,8 @@ public:
   const std::vector<ElfSymbol> &getSymbols() const { return symbols; }
   // The relocations that patch a section, in offset order.
   const std::vector<ElfRelocation> &getRelocations(size_t section) const;
+  // The first relocation of the section at exactly that offset, or null.
+  const ElfRelocation *relocationAt(size_t section, uint32_t offset) const;
 
   // Contents of a section that has them (sh_size bytes), or of a segment
   // (p_filesz bytes); null for NOBITS sections.
@@ -74,6 +78,11 @@ public:
 private:
   bool fail(const std::string &text);
   bool damaged(const std::string &text);
+  // The entry size must be the structure's and the table inside the file.
+  bool checkTable(const char *what, uint64_t offset, size_t count,
+                  unsigned entrySize, unsigned expected);
+  // size bytes from offset (checked by the caller) in the file's byte order.
+  Buffer contents(uint64_t offset, size_t size) const;
   bool readHeader();
   bool readSectionHeaders();
   bool readSegments();

@@ -5,6 +5,7 @@
 
 #include "elffile.h"
 #include "opdecoder.h"
+#include "textformat.h"
 #include "unitlayout.h"
 
 #include <algorithm>
@@ -15,13 +16,6 @@ namespace zvod {
 namespace {
 
 constexpr uint32_t UnitMemory = 0x8000;
-
-std::string hex(uint64_t v) {
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "%llx",
-                static_cast<unsigned long long>(v));
-  return buffer;
-}
 
 std::string padLeft(const std::string &text, size_t width) {
   return text.size() >= width ? text
@@ -39,19 +33,12 @@ std::string addendText(int64_t addend) {
     return std::string();
   uint64_t magnitude = addend < 0 ? 0 - static_cast<uint64_t>(addend)
                                   : static_cast<uint64_t>(addend);
-  return (addend < 0 ? "-0x" : "+0x") + hex(magnitude);
-}
-
-int64_t signExtend(uint64_t value, unsigned bytes) {
-  if (bytes >= 8)
-    return static_cast<int64_t>(value);
-  const unsigned shift = 64 - 8 * bytes;
-  return static_cast<int64_t>(value << shift) >> shift;
+  return (addend < 0 ? "-0x" : "+0x") + hexDigits(magnitude);
 }
 
 // A row address: the row, and the byte within it when not at its start.
 std::string rowAddress(uint32_t offset) {
-  std::string text = hex(offset / UnitLayout::RowBytes);
+  std::string text = hexDigits(offset / UnitLayout::RowBytes);
   if (offset % UnitLayout::RowBytes)
     text += "+" + std::to_string(offset % UnitLayout::RowBytes);
   return text;
@@ -60,10 +47,10 @@ std::string rowAddress(uint32_t offset) {
 // Bytes that are no operation: a word, or what is left at the end.
 std::string rawText(const uint8_t *data, uint32_t size, uint8_t encoding) {
   if (size >= 4)
-    return ".long 0x" + hex(ElfFile::word(data, encoding));
+    return ".long 0x" + hexDigits(ElfFile::word(data, encoding));
   std::string text = ".byte";
   for (uint32_t i = 0; i < size; ++i)
-    text += (i ? ", 0x" : " 0x") + hex(data[i]);
+    text += (i ? ", 0x" : " 0x") + hexDigits(data[i]);
   return text;
 }
 
@@ -109,20 +96,36 @@ void Listing::printLine(const std::string &address, const uint8_t *data,
   lastBlank = false;
 }
 
-std::string Listing::symbolAt(size_t section, int64_t offset) const {
-  const std::vector<ElfSymbol> &symbols = file.getSymbols();
-  const ElfSymbol *below = nullptr;
-  for (const ElfSymbol &s : symbols) {
-    if (s.sym.st_shndx != section || !isLabel(s) || s.name.empty())
-      continue;
-    if (s.sym.st_value == offset)
-      return s.name;
-    if (s.sym.st_value < offset &&
-        (!below || s.sym.st_value > below->sym.st_value))
-      below = &s;
+const std::vector<const ElfSymbol *> &Listing::labelsOf(size_t section) {
+  if (labels.empty()) {
+    labels.resize(file.getSections().size());
+    for (const ElfSymbol &s : file.getSymbols())
+      if (s.sym.st_shndx < labels.size() && isLabel(s) && !s.name.empty())
+        labels[s.sym.st_shndx].push_back(&s);
+    for (auto &list : labels)
+      std::stable_sort(list.begin(), list.end(),
+                       [](const ElfSymbol *a, const ElfSymbol *b) {
+                         return a->sym.st_value < b->sym.st_value;
+                       });
   }
-  if (below)
-    return below->name + addendText(offset - below->sym.st_value);
+  static const std::vector<const ElfSymbol *> none;
+  return section < labels.size() ? labels[section] : none;
+}
+
+std::string Listing::symbolAt(size_t section, int64_t offset) {
+  const std::vector<const ElfSymbol *> &list = labelsOf(section);
+  // The first label at the offset, else the last one before it.
+  auto after = std::upper_bound(list.begin(), list.end(), offset,
+                                [](int64_t at, const ElfSymbol *s) {
+                                  return at < int64_t(s->sym.st_value);
+                                });
+  if (after != list.begin()) {
+    const ElfSymbol *below = *(after - 1);
+    auto first = std::lower_bound(
+        list.begin(), after, below->sym.st_value,
+        [](const ElfSymbol *s, uint32_t at) { return s->sym.st_value < at; });
+    return (*first)->name + addendText(offset - (*first)->sym.st_value);
+  }
   const std::string name = section < file.getSections().size()
                                ? file.getSections()[section].name
                                : std::string();
@@ -131,8 +134,7 @@ std::string Listing::symbolAt(size_t section, int64_t offset) const {
 
 // The V field of a relocated operation: the symbol the relocation names,
 // or for a section symbol the label the value points at.
-std::string Listing::relocationTarget(const ElfRelocation &r,
-                                      int64_t value) const {
+std::string Listing::relocationTarget(const ElfRelocation &r, int64_t value) {
   const ElfSymbol &s = file.getSymbols()[r.symbol];
   if (s.type() == STT_SECTION)
     return symbolAt(s.sym.st_shndx, value);
@@ -147,25 +149,24 @@ std::string Listing::relocationLine(size_t section,
   const unsigned width = ElfFile::relocationWidth(r.type);
   int64_t addend =
       width ? signExtend(file.readValue(section, r.offset, width), width) : 0;
-  return std::string(10, ' ') + padLeft(hex(r.offset), 8) + ": " +
+  return std::string(10, ' ') + padLeft(hexDigits(r.offset), 8) + ": " +
          ElfFile::relocationName(r.type) + " " + file.symbolName(r.symbol) +
          addendText(addend);
 }
 
 bool Listing::statement(const uint8_t *data, uint32_t left, uint8_t encoding,
                         size_t section, uint32_t offset, std::string &text,
-                        uint32_t &consumed, bool &endsParagraph) const {
+                        uint32_t &consumed, bool &endsParagraph) {
   if (left < 4)
     return false;
   DecodedOperation op;
   if (!decoder.decode(ElfFile::word(data, encoding), op) || op.size() > left)
     return false;
   const uint32_t bits = op.hasV ? ElfFile::word(data + 4, encoding) : 0;
-  const ElfRelocation *rel = nullptr;
-  if (op.hasV)
-    for (const ElfRelocation &r : file.getRelocations(section))
-      if (r.offset == offset + 4 && r.type == R_ZORVEL_32)
-        rel = &r;
+  const ElfRelocation *rel =
+      op.hasV ? file.relocationAt(section, offset + 4) : nullptr;
+  if (rel && rel->type != R_ZORVEL_32)
+    rel = nullptr;
   VText vText = [&](const VRule &rule, std::string &v) {
     if (!rel)
       return OpDecoder::numberText(rule, bits, v);
@@ -198,7 +199,7 @@ void Listing::listLinear(const uint8_t *data, uint32_t size, uint32_t base,
       n = std::min<uint32_t>(4, size - off);
       text = rawText(data + off, n, encoding);
     }
-    printLine(hex(base + off), data + off, n, encoding, text);
+    printLine(hexDigits(base + off), data + off, n, encoding, text);
     if (ends)
       blank();
     off += n;
@@ -215,14 +216,7 @@ void Listing::listSection(size_t index) {
   lastBlank = false;
   blank();
 
-  std::vector<const ElfSymbol *> labels;
-  for (const ElfSymbol &s : file.getSymbols())
-    if (s.sym.st_shndx == index && isLabel(s))
-      labels.push_back(&s);
-  std::stable_sort(labels.begin(), labels.end(),
-                   [](const ElfSymbol *a, const ElfSymbol *b) {
-                     return a->sym.st_value < b->sym.st_value;
-                   });
+  const std::vector<const ElfSymbol *> &labels = labelsOf(index);
   size_t nextLabel = 0;
   auto printLabels = [&](uint64_t below) {
     bool first = true;
@@ -253,7 +247,7 @@ void Listing::listSection(size_t index) {
       text = rawText(data + off, n, encoding);
     }
     printLabels(uint64_t(off) + n);
-    printLine(hex(off), data + off, n, encoding, text);
+    printLine(hexDigits(off), data + off, n, encoding, text);
     for (; nextRel < rels.size() && rels[nextRel].offset < off + n; ++nextRel)
       if (relocations) {
         out << relocationLine(index, rels[nextRel]) << '\n';
@@ -319,7 +313,8 @@ void Listing::listImage() {
       continue;
     blank();
     out << "Disassembly of program memory (segment " << i << ", 0x"
-        << hex(p.p_filesz) << " bytes at 0x" << hex(p.p_paddr) << "):\n";
+        << hexDigits(p.p_filesz) << " bytes at 0x" << hexDigits(p.p_paddr)
+        << "):\n";
     lastBlank = false;
     blank();
     listLinear(file.segmentData(i), p.p_filesz, p.p_paddr, file.getEncoding());
@@ -338,7 +333,7 @@ void Listing::listUnits() {
   for (unsigned k = 0; k < UnitLayout::Units; ++k) {
     const uint32_t size = layout.unitSize(k);
     blank();
-    out << "Disassembly of processing unit " << k << " (0x" << hex(size)
+    out << "Disassembly of processing unit " << k << " (0x" << hexDigits(size)
         << " bytes, " << (size + 7) / 8 << " rows):\n";
     lastBlank = false;
     blank();
@@ -378,9 +373,9 @@ void Listing::listUnits() {
       if (!statement(bytes, item.size, encoding, 0, item.offset, text, n,
                      ends) ||
           n != item.size) {
-        text = ".long 0x" + hex(ElfFile::word(bytes, encoding));
+        text = ".long 0x" + hexDigits(ElfFile::word(bytes, encoding));
         if (item.size == 8)
-          text += ", 0x" + hex(ElfFile::word(bytes + 4, encoding));
+          text += ", 0x" + hexDigits(ElfFile::word(bytes + 4, encoding));
         ends = false;
       }
       printLine(rowAddress(item.offset), bytes, item.size, encoding, text);
@@ -412,7 +407,7 @@ bool Listing::listRows() {
     bool ends = false;
     if (!statement(bytes, item.size, encoding, 0, item.offset, text, n, ends) ||
         n != item.size)
-      text = ".long 0x" + hex(ElfFile::word(bytes, encoding));
+      text = ".long 0x" + hexDigits(ElfFile::word(bytes, encoding));
     if (item.number)
       text = std::to_string(item.number) + ": " + text;
     std::string &cell = cells[item.offset / UnitLayout::RowBytes][item.unit];
@@ -442,7 +437,7 @@ bool Listing::listRows() {
         out << '\n';
       ++nextStart;
     }
-    line = padLeft(hex(r), 8);
+    line = padLeft(hexDigits(r), 8);
     for (unsigned k = 0; k < UnitLayout::Units; ++k)
       line +=
           "  " + padRight(cells[r][k].empty() ? "-" : cells[r][k], width[k]);

@@ -15,6 +15,7 @@ class ElfFile;
 class OpDecoder;
 class UnitLayout;
 struct ElfRelocation;
+struct ElfSymbol;
 
 class Listing {
 public:
@@ -46,10 +47,12 @@ private:
   // byte count in consumed; false when it is no operation.
   bool statement(const uint8_t *data, uint32_t left, uint8_t encoding,
                  size_t section, uint32_t offset, std::string &text,
-                 uint32_t &consumed, bool &endsParagraph) const;
-  std::string relocationTarget(const ElfRelocation &r, int64_t value) const;
+                 uint32_t &consumed, bool &endsParagraph);
+  std::string relocationTarget(const ElfRelocation &r, int64_t value);
   std::string relocationLine(size_t section, const ElfRelocation &r) const;
-  std::string symbolAt(size_t section, int64_t offset) const;
+  // The symbols of a section that name places, in value order.
+  const std::vector<const ElfSymbol *> &labelsOf(size_t section);
+  std::string symbolAt(size_t section, int64_t offset);
   void printLine(const std::string &address, const uint8_t *data, uint32_t size,
                  uint8_t encoding, const std::string &text);
   void blank();
@@ -60,6 +63,8 @@ private:
   bool relocations;
   std::ostream &out;
   bool lastBlank = false;
+  // By section index, made on first use.
+  std::vector<std::vector<const ElfSymbol *>> labels;
 };
 
 } // namespace zvod

@@ -8,6 +8,7 @@
 #include "float.h"
 #include "instruction.h"
 #include "operationdata.h"
+#include "textformat.h"
 #include "tokenizer.h"
 #include "zp100_arch.h"
 #include "zp200_arch.h"
@@ -47,6 +48,7 @@ OpDecoder::OpDecoder(uint16_t machine)
   if (!arch)
     return;
   // Synonyms share a word; the first name of the table is the one shown.
+  const Operation *first = nullptr;
   for (const std::string &name : arch->getMnemonics()) {
     const Instruction *i = arch->getInstruction(tokenizer->getWord(name));
     if (!i || !i->isOperation())
@@ -56,7 +58,21 @@ OpDecoder::OpDecoder(uint16_t machine)
       continue;
     operations.emplace(
         ((op->getCode() & 0x3F) << 4) | (op->getTypeIndex() & 15), op);
+    if (!first)
+      first = op;
   }
+  // The two bits are found by asking the encoder, so they follow the
+  // model's layout wherever it puts them.
+  if (!first)
+    return;
+  OperationData d;
+  d.prepare(first, 0);
+  const uint32_t plain = arch->getOperationWord(d);
+  d.setVPresent(true);
+  extensionBit = arch->getOperationWord(d) ^ plain;
+  d.setVPresent(false);
+  d.setParagraphEnd(true);
+  paragraphEndBit = arch->getOperationWord(d) ^ plain;
 }
 
 OpDecoder::~OpDecoder() = default;
@@ -79,26 +95,12 @@ uint32_t OpDecoder::field(uint32_t word, int which) const {
   return width >= 32 ? word : word & ((1u << width) - 1);
 }
 
-// The bits are found by asking the encoder, so they follow the model's
-// layout wherever it puts them.
 bool OpDecoder::hasExtensionWord(uint32_t word) const {
-  if (!arch || operations.empty())
-    return false;
-  OperationData d;
-  d.prepare(operations.begin()->second, 0);
-  uint32_t without = arch->getOperationWord(d);
-  d.setVPresent(true);
-  return (word & (arch->getOperationWord(d) ^ without)) != 0;
+  return (word & extensionBit) != 0;
 }
 
 bool OpDecoder::endsParagraph(uint32_t word) const {
-  if (!arch || operations.empty())
-    return false;
-  OperationData d;
-  d.prepare(operations.begin()->second, 0);
-  uint32_t without = arch->getOperationWord(d);
-  d.setParagraphEnd(true);
-  return (word & (arch->getOperationWord(d) ^ without)) != 0;
+  return (word & paragraphEndBit) != 0;
 }
 
 bool OpDecoder::encodesLifetime() const {
@@ -401,10 +403,7 @@ std::string OpDecoder::numberText(int64_t value, bool address) {
   std::string sign = value < 0 ? "-" : "";
   if (magnitude < (address ? 10u : 1024u))
     return sign + std::to_string(magnitude);
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "0x%llx",
-                static_cast<unsigned long long>(magnitude));
-  return sign + buffer;
+  return sign + "0x" + hexDigits(magnitude);
 }
 
 bool OpDecoder::numberText(const VRule &rule, uint32_t bits,

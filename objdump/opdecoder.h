@@ -106,6 +106,8 @@ private:
   std::unique_ptr<Architecture> arch;
   // (operation code << 4 | type index) -> first operation of the table.
   std::unordered_map<uint32_t, const Operation *> operations;
+  uint32_t extensionBit = 0;
+  uint32_t paragraphEndBit = 0;
 };
 
 } // namespace zvod

@@ -6,6 +6,7 @@
 
 #include "elffile.h"
 #include "instruction.h"
+#include "textformat.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,12 +16,7 @@ namespace zvod {
 
 namespace {
 
-std::string hex(uint64_t v) {
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "0x%llx",
-                static_cast<unsigned long long>(v));
-  return buffer;
-}
+std::string hex(uint64_t v) { return "0x" + hexDigits(v); }
 
 // A name the lexer reads as one word.
 bool isWord(const std::string &name) {
@@ -37,13 +33,6 @@ bool isWord(const std::string &name) {
 }
 
 bool isPowerOfTwo(uint32_t v) { return v && !(v & (v - 1)); }
-
-int64_t signExtend(uint64_t value, unsigned bytes) {
-  if (bytes >= 8)
-    return static_cast<int64_t>(value);
-  const unsigned shift = 64 - 8 * bytes;
-  return static_cast<int64_t>(value << shift) >> shift;
-}
 
 // " + 12", " - 0x400" or nothing.
 std::string offsetText(int64_t k) {
@@ -87,6 +76,10 @@ bool isPrintable(uint8_t c) {
 }
 
 } // namespace
+
+bool SourceWriter::byOffset(const Label &a, const Label &b) {
+  return a.offset < b.offset;
+}
 
 SourceWriter::SourceWriter(const ElfFile &file, const OpDecoder &decoder,
                            int syntax, bool forced)
@@ -200,6 +193,7 @@ bool SourceWriter::planText(size_t index) {
     if (op.paragraphEnd) {
       if (!checkReferences(index, current))
         return false;
+      plan.starts.insert(current.begin);
       plan.paragraphs.push_back(std::move(current));
       current = Paragraph();
       current.begin = at;
@@ -291,9 +285,7 @@ bool SourceWriter::planSymbols() {
       const uint32_t value = s.sym.st_value;
       bool label = value <= sections[shndx].shdr.sh_size;
       if (plan.text)
-        label =
-            std::any_of(plan.paragraphs.begin(), plan.paragraphs.end(),
-                        [&](const Paragraph &p) { return p.begin == value; });
+        label = plan.starts.count(value) != 0;
       if (label) {
         plan.labels.push_back({value, s.name});
       } else {
@@ -302,6 +294,8 @@ bool SourceWriter::planSymbols() {
       }
     }
   }
+  for (Plan &plan : plans)
+    std::stable_sort(plan.labels.begin(), plan.labels.end(), byOffset);
   return true;
 }
 
@@ -324,9 +318,11 @@ bool SourceWriter::planRelocations() {
         if (r.offset < end)
           return fail(at + " overlaps the one before it");
         end = r.offset + width;
-        for (const Label &l : plans[i].labels)
-          if (l.offset > r.offset && l.offset < end)
-            return fail(at + " covers the place of label '" + l.name + "'");
+        const std::vector<Label> &labels = plans[i].labels;
+        auto inside = std::upper_bound(labels.begin(), labels.end(),
+                                       Label{r.offset, ""}, byOffset);
+        if (inside != labels.end() && inside->offset < end)
+          return fail(at + " covers the place of label '" + inside->name + "'");
       }
       const ElfSymbol &s = symbols[r.symbol];
       const uint16_t shndx = s.sym.st_shndx;
@@ -368,32 +364,32 @@ void SourceWriter::addAnchors() {
     if (!plan.emitted)
       continue;
     const std::string base = ".Lzv" + std::to_string(i) + "_";
-    if (plan.text) {
+    // The labels are in offset order; the named ones stay first at each
+    // offset.
+    std::vector<Label> added;
+    if (plan.text)
       for (const Paragraph &p : plan.paragraphs)
-        if (std::none_of(plan.labels.begin(), plan.labels.end(),
-                         [&](const Label &l) { return l.offset == p.begin; }))
-          plan.labels.push_back(
-              {p.begin, uniqueName(base + hex(p.begin).substr(2))});
-    }
-    if (plan.needsAnchor && plan.labels.empty())
-      plan.labels.push_back({0, uniqueName(base + "0")});
-    std::stable_sort(
-        plan.labels.begin(), plan.labels.end(),
-        [](const Label &a, const Label &b) { return a.offset < b.offset; });
+        if (!std::binary_search(plan.labels.begin(), plan.labels.end(),
+                                Label{p.begin, ""}, byOffset))
+          added.push_back({p.begin, uniqueName(base + hexDigits(p.begin))});
+    if (plan.needsAnchor && plan.labels.empty() && added.empty())
+      added.push_back({0, uniqueName(base + "0")});
+    plan.labels.insert(plan.labels.end(), added.begin(), added.end());
+    std::stable_sort(plan.labels.begin(), plan.labels.end(), byOffset);
   }
 }
 
 const SourceWriter::Label &SourceWriter::anchor(size_t section,
                                                 int64_t value) const {
+  // The first label of the last offset not above the value; the first
+  // label of all when every one lies above it.
   const std::vector<Label> &labels = plans[section].labels;
-  const Label *best = &labels.front();
-  for (const Label &l : labels)
-    if (l.offset <= value)
-      best = &l;
-  for (const Label &l : labels)
-    if (l.offset == best->offset)
-      return l;
-  return *best;
+  auto after = std::upper_bound(
+      labels.begin(), labels.end(), value,
+      [](int64_t v, const Label &l) { return v < int64_t(l.offset); });
+  if (after == labels.begin())
+    return labels.front();
+  return *std::lower_bound(labels.begin(), after, *(after - 1), byOffset);
 }
 
 std::string SourceWriter::anchored(size_t section, int64_t value) const {
@@ -426,10 +422,8 @@ bool SourceWriter::renderParagraph(size_t index, Paragraph &p, int syn) const {
     const DecodedOperation &op = p.operations[j];
     const uint32_t at = p.offsets[j];
     const uint32_t bits = op.hasV ? ElfFile::word(data + at + 4, encoding) : 0;
-    const ElfRelocation *rel = nullptr;
-    for (const ElfRelocation &r : file.getRelocations(index))
-      if (op.hasV && r.offset == at + 4)
-        rel = &r;
+    const ElfRelocation *rel =
+        op.hasV ? file.relocationAt(index, at + 4) : nullptr;
     VText vText = [&](const VRule &rule, std::string &v) {
       if (!rel)
         return OpDecoder::numberText(rule, bits, v);

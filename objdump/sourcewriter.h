@@ -47,6 +47,7 @@ private:
     bool text = false;
     bool needsAnchor = false;
     std::vector<Paragraph> paragraphs;
+    std::set<uint32_t> starts; // of the paragraphs
     std::set<uint32_t> vWords;
     std::vector<Label> labels; // in offset order once anchors are added
   };
@@ -57,6 +58,7 @@ private:
     uint32_t value;
   };
 
+  static bool byOffset(const Label &a, const Label &b);
   bool fail(const std::string &text);
   std::string place(size_t section, uint32_t offset) const;
   bool planSections();

@@ -170,6 +170,14 @@ std::string show(Model &m, const Shown &s, int syntax) {
   return m.decoder.render(r, syntax, vText, text) ? text : "";
 }
 
+template <size_t N> void expectShown(uint16_t code, const Shown (&table)[N]) {
+  Model m(code);
+  for (const Shown &s : table) {
+    EXPECT_EQ(show(m, s, 1), s.v1) << s.op;
+    EXPECT_EQ(show(m, s, 2), s.v2) << s.op;
+  }
+}
+
 // The statements each syntax writes, and where a syntax has none.
 TEST(OpDecoder, StatementsOfBothSyntaxes) {
   const Shown zp100[] = {
@@ -188,11 +196,7 @@ TEST(OpDecoder, StatementsOfBothSyntaxes) {
       {"setl", 48, 0, 1, false, false, 0, "setl #48, @1", "setl #48, @1"},
       {"exa", 0, 1, 33, true, false, 16, "exa #33, 16", "exa #33, 16"},
   };
-  Model m100(EM_ZP100);
-  for (const Shown &s : zp100) {
-    EXPECT_EQ(show(m100, s, 1), s.v1) << s.op;
-    EXPECT_EQ(show(m100, s, 2), s.v2) << s.op;
-  }
+  expectShown(EM_ZP100, zp100);
   const Shown zp200[] = {
       {"rdl", 0, 1, 8, true, true, 16, "", "rdl [#8, 0x10]"},
       {"rdl", 0, 1, 8, true, false, 16, "rdl #8, 0x10", "rdl #8, 0x10"},
@@ -211,11 +215,7 @@ TEST(OpDecoder, StatementsOfBothSyntaxes) {
       {"clf", 0, 0, 0, true, false, 0x3fc00000, "clf 0x3fc00000",
        "clf 0x3fc00000"},
   };
-  Model m200(EM_ZP200);
-  for (const Shown &s : zp200) {
-    EXPECT_EQ(show(m200, s, 1), s.v1) << s.op;
-    EXPECT_EQ(show(m200, s, 2), s.v2) << s.op;
-  }
+  expectShown(EM_ZP200, zp200);
 }
 
 // Words no statement makes: no operation code, operations the model does
