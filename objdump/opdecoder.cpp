@@ -40,7 +40,7 @@ struct OpDecoder::Form {
 };
 
 OpDecoder::OpDecoder(uint16_t machine)
-    : tokenizer(std::make_unique<Tokenizer>(false)) {
+    : tokenizer(std::make_unique<Tokenizer>(nullptr)) {
   if (machine == EM_ZP100)
     arch = std::make_unique<ZP100_Arch>(tokenizer.get());
   else if (machine == EM_ZP200)

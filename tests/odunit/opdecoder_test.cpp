@@ -23,7 +23,7 @@ namespace zvod {
 namespace {
 
 struct Model {
-  explicit Model(uint16_t code) : tokenizer(false), decoder(code) {
+  explicit Model(uint16_t code) : tokenizer(nullptr), decoder(code) {
     if (code == EM_ZP100)
       arch = std::make_unique<ZP100_Arch>(&tokenizer);
     else
