@@ -73,8 +73,10 @@ bool CodeGeneration::generateCode(const std::string &fileName,
       writer->close();
     return false;
   }
+  // The rename is what creates the output's name: a name the system
+  // refuses is an output that cannot be opened, whatever was written.
   if (!temporary.commit(fileName))
-    return setWriterError(ioelf_base::CantWrite);
+    return setWriterError(ioelf_base::CantOpen);
   return true;
 }
 

@@ -280,6 +280,7 @@ private:
   Diagnostics diagnostics; // first: everything below may report
   std::string outputName;
   std::vector<std::string> includeDirectories;
+  std::unordered_map<std::string, std::string> includePaths; // name -> found
   uint16_t initialSyntax;
   uint16_t currentSyntax;
   std::unique_ptr<Tokenizer> tokenizer;

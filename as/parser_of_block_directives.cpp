@@ -333,12 +333,16 @@ void Parser::evalInclude() {
   move();
   if (!expectLineEnd())
     return;
+  // A name leads to the file it led to the first time: pass 2 must not
+  // find another one that appeared in between.
+  auto known = includePaths.find(name);
   std::string path;
-  if (!findIncludeFile(name, path)) {
+  if (known != includePaths.end()) {
+    path = known->second;
+  } else if (!findIncludeFile(name, path)) {
     error(location, "can't open '" + name + "' for reading: no such file");
     return;
-  }
-  if (!FileStat(path).isReg()) {
+  } else if (!FileStat(path).isReg()) {
     error(location, "can't open '" + path + "' for reading: no regular file");
     return;
   }
@@ -351,8 +355,11 @@ void Parser::evalInclude() {
     tokenizer->end();
     return;
   }
-  if (!tokenizer->insertFile(FileName(path)))
+  if (!tokenizer->insertFile(FileName(path))) {
     error(location, "can't open '" + path + "' for reading");
+    return;
+  }
+  includePaths.emplace(name, path);
 }
 
 // .err
