@@ -91,6 +91,7 @@ void Diagnostics::say(Severity severity, const Location &location,
                       const std::string &text, bool wholeFile) {
   if (severity == Severity::Error)
     ++errorCount;
+  ++messageCount;
   if (holding) {
     held.push_back({severity, location, text, wholeFile});
     return;

@@ -165,6 +165,7 @@ void Parser::runPass(const FileName &file) {
   operationCount = 0;
   blockStack.clear();
   currentSyntax = initialSyntax;
+  statementCount = impureStatementCount = 0;
   if (!tokenizer->insertFile(file)) {
     diagnostics.fileError(file,
                           "can't open '" + file.getName() + "' for reading");
@@ -187,6 +188,7 @@ void Parser::runPass(const FileName &file) {
       evalWord(static_cast<Word *>(token));
       break;
     default:
+      countStatement(false);
       errorAtToken("junk at end of line, first unrecognized token is '" +
                    unrecognizedToken(token) + "'");
       move(TC_NEWLINE);
@@ -196,7 +198,20 @@ void Parser::runPass(const FileName &file) {
       reportReadFailure(file);
       return;
     }
+    // Nothing after this can place a byte: whatever the source goes on
+    // to do, the section cannot be written.
+    if (isSectionOverflow())
+      return;
   }
+}
+
+bool Parser::isSectionOverflow() {
+  if (!currentSubsection || !currentSubsection->isOverflow())
+    return false;
+  diagnostics.fileError(
+      inputFile, "section '" + currentSubsection->getSection()->getStrName() +
+                     "' is larger than 4 GiB");
+  return true;
 }
 
 void Parser::reportReadFailure(const FileName &file) {
@@ -206,29 +221,64 @@ void Parser::reportReadFailure(const FileName &file) {
     diagnostics.fileError(file, tokenizer->lastError());
 }
 
+namespace {
+
+// Directives whose only effect in pass 1 is to move the current
+// subsection's counter by an amount their own text fixes.
+bool isPureDirective(int kind) {
+  switch (kind) {
+  case IK_INIT_MEMORY:
+  case PO_SKIP:
+  case PO_FILL:
+  case PO_SLEB128:
+  case PO_ULEB128:
+    return true;
+  default:
+    return false;
+  }
+}
+
+// .rept and .endr are the frame of a repetition, not part of its body.
+bool isRepetitionDirective(const PseudoOperation *directive) {
+  if (directive->getKind() == IK_TERMINATED)
+    return static_cast<const TerminatedPseudoOperation *>(directive)
+               ->getCode() == PO_REPT;
+  if (directive->getKind() == IK_TERMINATING)
+    return static_cast<const TerminatingPseudoOperation *>(directive)
+               ->getCode() == PO_ENDR;
+  return false;
+}
+
+} // namespace
+
 void Parser::evalWord(Word *word) {
   Location location = getTokenLocation();
   if (word == aliasWord) {
     bool ok = false;
     token = tokenizer->defineAlias(&ok);
-    if (ok)
+    if (ok) {
+      countStatement(false);
       return;
+    }
     // ".alias" followed by no name is an ordinary word after all.
   } else {
     move();
   }
 
   if (token->getCode() == ':') {
+    countStatement(false);
     evalLabel(word, location);
     move();
     return;
   }
   if (token->getCode() == TC_ASSIGN) {
+    countStatement(false);
     evalParagraphOperationNumberLabel(word, location);
     move();
     return;
   }
   if (word == aliasWord) {
+    countStatement(false);
     error(location,
           "expected alias name, got '" + unrecognizedToken(token) + "'");
     move(TC_NEWLINE);
@@ -237,14 +287,18 @@ void Parser::evalWord(Word *word) {
 
   const Instruction *instruction = architecture->getInstruction(word);
   if (instruction && instruction->isOperation()) {
+    countStatement(false);
     evalOperation(static_cast<const Operation *>(instruction), location);
     return;
   }
   if (instruction && instruction->isPseudoOperation()) {
-    evalPseudoOperation(static_cast<const PseudoOperation *>(instruction),
-                        location);
+    const auto *directive = static_cast<const PseudoOperation *>(instruction);
+    if (!isRepetitionDirective(directive))
+      countStatement(isPureDirective(directive->getKind()));
+    evalPseudoOperation(directive, location);
     return;
   }
+  countStatement(false);
   if (paragraphOpen) {
     // The placeholder keeps the numbers of the operations after it.
     evalOperation(errorOperation, location);

@@ -27,6 +27,7 @@ class Operation;
 class OperationData;
 class PseudoOperation;
 class Reltab;
+class ReptTerminator;
 class Section;
 class Sectab;
 class Subsection;
@@ -164,6 +165,14 @@ private:
   void evalLabel(Word *word, const Location &location);
   void evalParagraphOperationNumberLabel(Word *word, const Location &location);
   void eval__EOF__();
+  // Counts a statement for the repetitions around it; a pure one only moves
+  // the current subsection's counter by what its text says.
+  void countStatement(bool pure) {
+    ++statementCount;
+    if (!pure)
+      ++impureStatementCount;
+  }
+  bool isSectionOverflow();
   void startParagraph();
   bool prepareDebugSections(const FileName &file);
   Word *aliasWord = nullptr;                 // ".alias"
@@ -255,6 +264,8 @@ private:
   void evalEndif(const Location &location);
   void evalRept();
   void evalEndr(const Location &location, bool replaying = true);
+  void startIteration(ReptTerminator &rept);
+  bool isRepetitionSettled(ReptTerminator &rept);
   void addTerminatedPseudoOperationToStack(
       const TerminatedPseudoOperation *directive, const Location &location);
   void skipConditionalBlock();
@@ -297,6 +308,10 @@ private:
   bool expressionReport = false; // no error reported yet in this expression
   std::string lastTokenText;
   std::list<std::unique_ptr<Terminator>> blockStack;
+  // Statements run in this pass, the block directives of repetitions
+  // aside, and those among them that did more than make bytes.
+  uint64_t statementCount = 0;
+  uint64_t impureStatementCount = 0;
   bool paragraphOpen = false;
   std::unordered_map<const Word *, unsigned> paragraphLabels;
   uint64_t setRegisterMask = 0;

@@ -52,6 +52,8 @@ public:
   uint64_t measure(uint32_t offset) const;
 
   void moveDot(uint32_t n);
+  // moveDot for amounts past 32 bits.
+  void advance(uint64_t n);
   // Pass 1: records an alignment request; counting restarts behind it.
   void addAlignmentBlock(uint32_t alignment, uint32_t fill, uint32_t maxSkip);
   // Pass 1: the value of a label here. An offset while isValidDot(),
