@@ -95,6 +95,12 @@ int Parser::parse(const std::string &inputName) {
   runPass(inputFile);
   if (getErrorCount() != 0)
     return static_cast<int>(getErrorCount());
+  // The bytes pass 2 made must be those pass 1 laid out; anything else is
+  // an object whose symbols and sizes disagree with its contents.
+  if (!sectab->checkLayout()) {
+    diagnostics.fileError(inputFile, sectab->getLastError());
+    return static_cast<int>(getErrorCount());
+  }
 
   if (!prepareDebugSections(inputFile))
     return static_cast<int>(getErrorCount());
@@ -340,6 +346,7 @@ void Parser::evalLabel(Word *word, const Location &location) {
     }
   } else {
     setNextSymbolValue(symbol);
+    checkLabelPosition(symbol, location);
   }
   if (!paragraphOpen && currentSubsection->getSection()->isText())
     startParagraph();
@@ -393,6 +400,22 @@ void Parser::setLabelValue(Symbol *symbol, const Location &location) {
   auto *number = new ExpressionNumberNode(currentSubsection->getDot(), false,
                                           currentSubsection);
   symbol->setValue(new Expression(location, number), isOffset);
+}
+
+void Parser::checkLabelPosition(const Symbol *symbol,
+                                const Location &location) {
+  const Expression *e = symbol->getValue()->getExpression();
+  const ExpressionNode *root = e ? e->getExpressionNode() : nullptr;
+  if (!root || !root->isNumber())
+    return;
+  const auto *number = static_cast<const ExpressionNumberNode *>(root);
+  const uint32_t dot = currentSubsection->getRealDot();
+  if (number->getSubsection() == currentSubsection &&
+      number->getValue() == int64_t(dot))
+    return;
+  error(location, "label '" + symbol->getStrName() + "' is at offset " +
+                      std::to_string(dot) + " in pass 2, laid out at " +
+                      std::to_string(number->getValue()));
 }
 
 void Parser::setNextSymbolValue(Symbol *symbol) {

@@ -119,6 +119,8 @@ public:
   // ---- Statements, labels and paragraphs (parser.cpp). ----
   void setLabelValue(Symbol *symbol, const Location &location);
   void setNextSymbolValue(Symbol *symbol);
+  // Pass 2: a label must be reached where pass 1 laid it out.
+  void checkLabelPosition(const Symbol *symbol, const Location &location);
 
   // ---- Sections, symbols and relocations (parser_sections.cpp). ----
   Section *addSection(const Location &location, const Word *name, uint32_t type,

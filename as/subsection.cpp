@@ -106,7 +106,8 @@ uint32_t Subsection::adjust(uint32_t start) {
     end = maxOffset;
   }
   realDot = offset;
-  return static_cast<uint32_t>(end);
+  layoutEnd = static_cast<uint32_t>(end);
+  return layoutEnd;
 }
 
 void Subsection::fillAlignmentBlock(uint32_t alignment, uint32_t /*fill*/,

@@ -41,6 +41,8 @@ public:
   uint32_t getOffset() const { return offset; }
   int64_t getIndex() const { return number; }
   uint32_t getRealDot() const { return realDot; }
+  // The end layout gave the subsection: where pass 2 must leave realDot.
+  uint32_t getLayoutEnd() const { return layoutEnd; }
   const std::vector<SubsectionDotSequence> &getDotSequence() const {
     return dotSequence;
   }
@@ -78,6 +80,7 @@ protected:
   uint32_t realDot = 0;
   std::vector<SubsectionDotSequence> dotSequence;
   uint32_t offset = 0;
+  uint32_t layoutEnd = 0;
   bool overflow = false;
 };
 
