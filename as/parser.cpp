@@ -206,12 +206,12 @@ void Parser::runPass(const FileName &file) {
     }
     // Nothing after this can place a byte: whatever the source goes on
     // to do, the section cannot be written.
-    if (isSectionOverflow())
+    if (reportSectionOverflow())
       return;
   }
 }
 
-bool Parser::isSectionOverflow() {
+bool Parser::reportSectionOverflow() {
   if (!currentSubsection || !currentSubsection->isOverflow())
     return false;
   diagnostics.fileError(

@@ -174,7 +174,8 @@ private:
     if (!pure)
       ++impureStatementCount;
   }
-  bool isSectionOverflow();
+  // Reports the current section when it has passed 4 GiB; true then.
+  bool reportSectionOverflow();
   void startParagraph();
   bool prepareDebugSections(const FileName &file);
   Word *aliasWord = nullptr;                 // ".alias"

@@ -219,8 +219,12 @@ bool Parser::isRepetitionSettled(ReptTerminator &rept) {
   if (statementCount == iteration.statements)
     return true;
   if (impureStatementCount != iteration.impureStatements ||
-      currentSubsection != iteration.subsection || !currentSubsection ||
-      currentSubsection->isOverflow() ||
+      currentSubsection != iteration.subsection)
+    return false;
+  // Without a section the statements could only complain.
+  if (!currentSubsection)
+    return true;
+  if (currentSubsection->isOverflow() ||
       currentSubsection->getRealDot() < iteration.dot)
     return false;
   const uint64_t grown = currentSubsection->getRealDot() - iteration.dot;

@@ -715,11 +715,12 @@ TEST(ChangingSource, BothPassesReadWhatTheFirstRead) {
   for (int i = 0; i < filler; ++i)
     text += "\t.byte 0\n";
   scratch.write("main.s", text);
-  // The include loses a .long, and a file of the same name appears where
-  // the name is tried first.
+  // The include loses a .long, a file of the same name appears where the
+  // name is tried first, and the main file shrinks.
   RewriteAfterFirstRead rewrite(
       part, {{part, ".long 1\n"},
-             {scratch.path() + "/part.s", ".long 0x55555555, 0x66, 0x77\n"}});
+             {scratch.path() + "/part.s", ".long 0x55555555, 0x66, 0x77\n"},
+             {scratch.path() + "/main.s", "\t.data\n\t.long 9\n"}});
   ASSERT_TRUE(rewrite.isWatching());
   AsRun run = runAs(scratch, {"--arch=ZP100", "-I", "inc", "main.s"}, Limits(),
                     std::ref(rewrite));
