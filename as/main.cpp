@@ -208,8 +208,9 @@ int checkCommandLine(const std::string &prog, const Options &opts) {
   return Continue;
 }
 
-// The source must be a regular file and the object's place usable. A stale
-// object is deleted now so that a failed run leaves none behind. The
+// The source must be a regular file and the object's place usable and not
+// the source. A stale object is deleted now so that a failed run leaves
+// none behind. The
 // checked spellings (forward slashes) are what the run goes on with.
 int checkFiles(Options &opts) {
   FileStat input(opts.files.front());
@@ -229,6 +230,14 @@ int checkFiles(Options &opts) {
                           ? "./" + input.completeBaseName() + ".o"
                           : opts.outputName;
   FileStat output(given);
+  // Checked before the stale object goes: an output that is the source
+  // would delete the source.
+  if (output.isSameFile(input)) {
+    std::cerr << "Error: '" << given
+              << "': input and output files must be distinct ('"
+              << input.filePath() << "')\n";
+    return 1;
+  }
   if (output.isExists()) {
     if (!output.isReg()) {
       std::cerr << "Error: '" << given << "' is not a regular file\n";
