@@ -62,6 +62,9 @@ public:
 
   // Assembles inputName; returns the error count (0: the object was written).
   int parse(const std::string &inputName);
+  // Whether an included file turned out to be the output, which a failed
+  // run must then leave alone.
+  bool isOutputASource() const { return outputIsSource; }
 
   // ---- Diagnostics: every message of the run goes through them. ----
   // "<loc>: error: text" (warning:, note:); only errors are counted.
@@ -293,6 +296,7 @@ private:
   // ---- Members. ----
   Diagnostics diagnostics; // first: everything below may report
   std::string outputName;
+  bool outputIsSource = false;
   std::vector<std::string> includeDirectories;
   std::unordered_map<std::string, std::string> includePaths; // name -> found
   uint16_t initialSyntax;

@@ -398,6 +398,16 @@ void Parser::evalInclude() {
     error(location, "can't open '" + path + "' for reading: no regular file");
     return;
   }
+  // The object must never replace a source, however it is spelled; a name
+  // seen before was checked then.
+  if (known == includePaths.end() &&
+      FileStat(path).isSameFile(FileStat(outputName))) {
+    outputIsSource = true;
+    error(location, "'" + path +
+                        "': input and output files must be distinct ('" +
+                        outputName + "')");
+    return;
+  }
   if (tokenizer->fileDepth() >= MAX_INCLUDE_DEPTH) {
     error(location, "include nesting too deep (" +
                         std::to_string(MAX_INCLUDE_DEPTH) + " levels); '" +
