@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include <benchmark/benchmark.h>
@@ -171,7 +172,7 @@ Source mixedSource(Workspace &ws, int64_t minLines) {
 
 // Data directives with one meaning for both assemblers: no comments (the
 // hosts differ on ';'), plain strings, byte alignment, numbers that fit.
-Source dataSource(Workspace &ws, int64_t minLines) {
+Source dataSource(Workspace &ws, int64_t minLines, const std::string &name) {
   std::mt19937_64 random(5);
   std::string text;
   text.reserve(static_cast<size_t>(minLines) * 24);
@@ -196,7 +197,7 @@ Source dataSource(Workspace &ws, int64_t minLines) {
     line(".skip " + std::to_string(random() % 5));
     line(".skip 2, " + std::to_string(random() % 256));
   }
-  return writeSource(ws, "data.s", text);
+  return writeSource(ws, name, text);
 }
 
 void setRateCounters(benchmark::State &state, const std::string &prefix,
@@ -255,9 +256,10 @@ void assembleData(benchmark::State &state, Workspace &ws,
     state.SkipWithError(("no GNU as at " + ws.gnuAsPath).c_str());
     return;
   }
-  std::string zvObject = ws.file("data-zv.o");
-  std::string gnuObject = ws.file("data-gnu.o");
-  std::string err = ws.file("data.err");
+  const std::string stem = source.path.substr(0, source.path.size() - 2);
+  std::string zvObject = ws.file(stem.substr(ws.dir.size() + 1) + "-zv.o");
+  std::string gnuObject = ws.file(stem.substr(ws.dir.size() + 1) + "-gnu.o");
+  std::string err = ws.file(stem.substr(ws.dir.size() + 1) + ".err");
   std::vector<std::string> zv = {ws.zvAsPath, "--arch=ZP200", source.path, "-o",
                                  zvObject};
   std::vector<std::string> gnu = {ws.gnuAsPath, "--32", source.path, "-o",
@@ -291,6 +293,98 @@ void assembleData(benchmark::State &state, Workspace &ws,
   }
   setRateCounters(state, "zv_", source, zvTotal, zvPeak);
   setRateCounters(state, "gnu_", source, gnuTotal, gnuPeak);
+  state.counters["gnu_ms"] =
+      gnuTotal * 1000 / static_cast<double>(state.iterations());
+  state.counters["time_ratio_zv_to_gnu"] = zvTotal / gnuTotal;
+  state.counters["peak_ratio_zv_to_gnu"] = zvPeak / gnuPeak;
+}
+
+// One-line sources with one meaning for both assemblers: what a build that
+// assembles many small files pays per process.
+std::vector<Source> oneLineSources(Workspace &ws, int count) {
+  std::vector<Source> sources;
+  for (int i = 0; i < count; ++i) {
+    const std::string n = std::to_string(i);
+    std::string line;
+    switch (i % 6) {
+    case 0:
+      line = ".data";
+      break;
+    case 1:
+      line = ".globl g" + n;
+      break;
+    case 2:
+      line = ".set v" + n + ", " + n;
+      break;
+    case 3:
+      line = ".comm c" + n + ", " + std::to_string(4 * (i % 8 + 1));
+      break;
+    case 4:
+      line = ".bss";
+      break;
+    default:
+      line = ".equ e" + n + ", " + n;
+      break;
+    }
+    sources.push_back(writeSource(ws, "one" + n + ".s", line + "\n"));
+  }
+  return sources;
+}
+
+// Every source by its own process of each assembler, alternating; checked
+// once before timing (both succeed, the same .data). The manual time is
+// zv-as's for all of them.
+void assembleOneLiners(benchmark::State &state, Workspace &ws,
+                       const std::vector<Source> &sources) {
+  if (access(ws.gnuAsPath.c_str(), X_OK) != 0) {
+    state.SkipWithError(("no GNU as at " + ws.gnuAsPath).c_str());
+    return;
+  }
+  const std::string zvObject = ws.file("one-zv.o");
+  const std::string gnuObject = ws.file("one-gnu.o");
+  const std::string err = ws.file("one.err");
+  auto zv = [&](const Source &s) {
+    return runProgram({ws.zvAsPath, "--arch=ZP200", s.path, "-o", zvObject},
+                      err);
+  };
+  auto gnu = [&](const Source &s) {
+    return runProgram({ws.gnuAsPath, "--32", s.path, "-o", gnuObject}, err);
+  };
+  for (const Source &s : sources) {
+    RunResult r = zv(s);
+    if (r.ok)
+      r = gnu(s);
+    std::string wrong = r.ok ? compareData(zvObject, gnuObject) : r.error;
+    if (!wrong.empty()) {
+      state.SkipWithError((s.path + ": " + wrong).c_str());
+      return;
+    }
+  }
+
+  double zvTotal = 0, gnuTotal = 0, zvPeak = 0, gnuPeak = 0;
+  for (auto _ : state) {
+    double zvTime = 0;
+    for (const Source &s : sources) {
+      RunResult z = zv(s);
+      RunResult g = z.ok ? gnu(s) : z;
+      if (!z.ok || !g.ok) {
+        state.SkipWithError((z.ok ? g : z).error.c_str());
+        return;
+      }
+      zvTime += z.seconds;
+      gnuTotal += g.seconds;
+      zvPeak = std::max(zvPeak, z.peakMB);
+      gnuPeak = std::max(gnuPeak, g.peakMB);
+    }
+    state.SetIterationTime(zvTime);
+    zvTotal += zvTime;
+  }
+  const double runs = static_cast<double>(state.iterations()) *
+                      static_cast<double>(sources.size());
+  state.counters["zv_ms_per_source"] = zvTotal * 1000 / runs;
+  state.counters["gnu_ms_per_source"] = gnuTotal * 1000 / runs;
+  state.counters["zv_peak_MB"] = zvPeak;
+  state.counters["gnu_peak_MB"] = gnuPeak;
   state.counters["time_ratio_zv_to_gnu"] = zvTotal / gnuTotal;
 }
 
@@ -379,7 +473,9 @@ int main(int argc, char **argv) {
     return 1;
   }
   const Source mixed = mixedSource(ws, 1000000);
-  const Source data = dataSource(ws, 1000000);
+  const Source data100k = dataSource(ws, 100000, "data100k.s");
+  const Source data1m = dataSource(ws, 1000000, "data1m.s");
+  const std::vector<Source> oneLiners = oneLineSources(ws, 1000);
   benchmark::RegisterBenchmark(
       "BM_AssembleMixed",
       [&](benchmark::State &s) { assembleMixed(s, ws, mixed); })
@@ -387,9 +483,19 @@ int main(int argc, char **argv) {
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1)
       ->Repetitions(3);
+  // Named by the size asked for; a source ends with a whole group of lines.
+  for (const auto &[data, size] : {std::make_pair(&data100k, "100000"),
+                                   std::make_pair(&data1m, "1000000")})
+    benchmark::RegisterBenchmark(
+        (std::string("BM_AssembleDataVsGnuAs/lines:") + size).c_str(),
+        [&ws, data = data](benchmark::State &s) { assembleData(s, ws, *data); })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(data->lines < 500000 ? 5 : 1)
+        ->Repetitions(5);
   benchmark::RegisterBenchmark(
-      "BM_AssembleDataVsGnuAs",
-      [&](benchmark::State &s) { assembleData(s, ws, data); })
+      "BM_OneLineSourcesVsGnuAs/sources:1000",
+      [&](benchmark::State &s) { assembleOneLiners(s, ws, oneLiners); })
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1)
