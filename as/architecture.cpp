@@ -1,307 +1,321 @@
-// architecture.cpp - tables shared by both processor models: base operations,
-// directives, section and symbol types, predefined sections, lookups.
+// architecture.cpp - what both processor models share: the directives, the
+// section and symbol types, the predefined sections, and the lookups in the
+// compiled tables.
 #include "architecture.h"
+
+#include <cstring>
 
 #include "tokenizer.h"
 
 namespace {
 
-// Name suffix of each type index.
-const char *const typeSuffixes[16] = {"b",  "s",   "l",  "q",  "ps", "pss",
-                                      "pl", "psl", "sb", "ss", "sl", "sq",
-                                      "f",  "d",   "p",  "c"};
+using Row = TableRow;
+constexpr auto D = EntryClass::Directive;
+constexpr auto M = EntryClass::InitMemory;
+constexpr auto Closing = EntryClass::Terminating;
+constexpr auto Opening = EntryClass::Terminated;
 
-// Name suffix of each condition code; codes 4 and 7 have a second spelling.
-const char *const condSuffixes[16] = {"",  "e",  "ne", "",   "b", "be",
-                                      "a", "ae", "s",  "ns", "o", "no",
-                                      "l", "le", "g",  "ge"};
-const char *const condSynonyms[16] = {nullptr, nullptr, nullptr, nullptr,
-                                      "c",     nullptr, nullptr, "nc"};
+// The directives of both models, in table order.
+constexpr Row directiveRows[] = {
+    {Row::One, D, ".data", PO_SECTION},
+    {Row::One, D, ".text", PO_SECTION},
+    {Row::One, D, ".bss", PO_SECTION},
+    {Row::One, D, ".section", PO_SECTION},
+    {Row::One, D, ".subsection", PO_SUBSECTION},
+    {Row::One, D, ".align", PO_ALIGN},
+    {Row::One, D, ".p2align", PO_P2ALIGN},
+    {Row::One, D, ".file", PO_FILE},
+    {Row::One, D, ".loc", PO_LOC},
+    {Row::One, D, ".comm", PO_COMM},
+    {Row::One, D, ".lcomm", PO_LCOMM},
+    {Row::One, D, ".equ", PO_SET},
+    {Row::One, D, ".set", PO_SET},
+    {Row::One, D, ".equiv", PO_EQUIV},
+    {Row::One, D, ".eqv", PO_EQV},
+    {Row::One, D, ".skip", PO_SKIP},
+    {Row::One, D, ".space", PO_SKIP},
+    {Row::One, D, ".fill", PO_FILL},
+    {Row::One, D, ".global", PO_GLOBAL},
+    {Row::One, D, ".globl", PO_GLOBAL},
+    {Row::One, D, ".local", PO_LOCAL},
+    {Row::One, D, ".weak", PO_WEAK},
+    {Row::One, D, ".type", PO_TYPE},
+    {Row::One, D, ".size", PO_SIZE},
+    {Row::One, D, ".include", PO_INCLUDE},
+    {Row::One, D, ".end", PO_END},
+    {Row::One, D, ".err", PO_ERR},
+    {Row::One, D, ".error", PO_ERROR},
+    {Row::One, D, ".warning", PO_WARNING},
+    {Row::One, D, ".fail", PO_FAIL},
+    {Row::One, D, ".print", PO_PRINT},
+    {Row::One, D, ".sleb128", PO_SLEB128},
+    {Row::One, D, ".uleb128", PO_ULEB128},
+    {Row::One, D, ".syntax", PO_SYNTAX},
+    {Row::One, D, ".else", PO_ELSE},
+    {Row::One, D, ".elseif", PO_ELSEIF},
+
+    // Data directives: unit size, then data kind.
+    {Row::One, M, ".byte", IK_INIT_MEMORY, 1, DK_INTEGER},
+    {Row::One, M, ".short", IK_INIT_MEMORY, 2, DK_INTEGER},
+    {Row::One, M, ".long", IK_INIT_MEMORY, 4, DK_INTEGER},
+    {Row::One, M, ".quad", IK_INIT_MEMORY, 8, DK_INTEGER},
+    {Row::One, M, ".float", IK_INIT_MEMORY, 4, DK_FLOAT},
+    {Row::One, M, ".single", IK_INIT_MEMORY, 4, DK_FLOAT},
+    {Row::One, M, ".double", IK_INIT_MEMORY, 8, DK_DOUBLE},
+    {Row::One, M, ".ascii", IK_INIT_MEMORY, 1, DK_STRING},
+    {Row::One, M, ".asciz", IK_INIT_MEMORY, 1, DK_STRINGZ},
+    {Row::One, M, ".string", IK_INIT_MEMORY, 1, DK_STRINGZ},
+    {Row::One, M, ".string8", IK_INIT_MEMORY, 1, DK_STRINGZ},
+    {Row::One, M, ".string16", IK_INIT_MEMORY, 2, DK_STRINGZ},
+    {Row::One, M, ".string32", IK_INIT_MEMORY, 4, DK_STRINGZ},
+    {Row::One, M, ".string64", IK_INIT_MEMORY, 8, DK_STRINGZ},
+
+    // Blocks: the closers, then the openers with their closer.
+    {Row::One, Closing, ".endr", PO_ENDR},
+    {Row::One, Closing, ".endif", PO_ENDIF},
+    {Row::One, Opening, ".rept", PO_REPT, 0, 0, 0, ".endr"},
+    {Row::One, Opening, ".if", PO_IF, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifne", PO_IF, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifdef", PO_IFDEF, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifndef", PO_IFNDEF, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifnotdef", PO_IFNDEF, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifb", PO_IFB, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifnb", PO_IFNB, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifeq", PO_IFEQ, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifeqs", PO_IFEQS, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifnes", PO_IFNES, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifge", PO_IFGE, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifgt", PO_IFGT, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".ifle", PO_IFLE, 0, 0, 0, ".endif"},
+    {Row::One, Opening, ".iflt", PO_IFLT, 0, 0, 0, ".endif"},
+};
+
+constexpr auto directives =
+    tablebuild::build<tablebuild::countEntries(directiveRows), 256>(
+        directiveRows);
+
+struct NamedCode {
+  const char *name;
+  uint8_t code;
+};
+
+constexpr NamedCode symbolTypes[] = {
+    {"STT_NOTYPE", STT_NOTYPE},
+    {"STT_OBJECT", STT_OBJECT},
+    {"STT_FUNC", STT_FUNC},
+    {"STT_COMMON", STT_COMMON},
+};
+
+constexpr NamedCode sectionTypes[] = {
+    {"progbits", SHT_PROGBITS},
+    {"nobits", SHT_NOBITS},
+    {"note", SHT_NOTE},
+};
+
+struct SpecialSection {
+  const char *name;
+  SpecailSectionAttributes attributes;
+};
+
+constexpr SpecialSection specialSections[] = {
+    {".text", {SHT_PROGBITS, SHF_ALLOC | SHF_EXECINSTR}},
+    {".data", {SHT_PROGBITS, SHF_WRITE | SHF_ALLOC}},
+    {".bss", {SHT_NOBITS, SHF_WRITE | SHF_ALLOC}},
+    {".comment", {SHT_PROGBITS, 0}},
+    {".note", {SHT_NOTE, 0}},
+    {".shstrtab", {SHT_STRTAB, 0}},
+    {".strtab", {SHT_STRTAB, 0}},
+    {".symtab", {SHT_SYMTAB, 0}},
+    {".debug_str", {SHT_PROGBITS, SHF_MERGE | SHF_STRINGS}},
+    {".debug_info", {SHT_PROGBITS, 0}},
+    {".debug_line", {SHT_PROGBITS, 0}},
+    {".debug_abbrev", {SHT_PROGBITS, 0}},
+    {".debug_frame", {SHT_PROGBITS, 0}},
+    {".debug_aranges", {SHT_PROGBITS, 0}},
+    {".debug_pubnames", {SHT_PROGBITS, 0}},
+    {".debug_funcnames", {SHT_PROGBITS, 0}},
+    {".debug_typenames", {SHT_PROGBITS, 0}},
+    {".debug_varnames", {SHT_PROGBITS, 0}},
+    {".debug_weaknames", {SHT_PROGBITS, 0}},
+    {".debug_macinfo", {SHT_PROGBITS, 0}},
+    {".debug_loc", {SHT_PROGBITS, 0}},
+    {".debug_ranges", {SHT_PROGBITS, 0}},
+    {".debug_types", {SHT_PROGBITS, 0}},
+};
+
+// The entry of a small table named by the word, or null.
+template <typename T, size_t N>
+const T *findNamed(const T (&table)[N], const Word *word) {
+  if (!word)
+    return nullptr;
+  for (const T &entry : table)
+    if (word->getName() == entry.name)
+      return &entry;
+  return nullptr;
+}
+
+// Tags are never reused: a word's answer from an architecture that has
+// gone is never taken for another's.
+uint32_t nextTag() {
+  static uint32_t last = 0;
+  return ++last;
+}
 
 } // namespace
 
-Architecture::Architecture(Tokenizer *tokenizer, uint16_t code)
-    : tokenizer(tokenizer), code(code) {}
+Architecture::Architecture(Tokenizer *tokenizer, uint16_t code,
+                           TableView operations,
+                           const RegisterFile &registerFile,
+                           const RegisterRow *registerRows,
+                           size_t registerRowCount)
+    : tokenizer(tokenizer), code(code), registerCount(RegisterFile::Count),
+      tag(nextTag()), operations(operations), registerFile(registerFile),
+      registerRows(registerRows), registerRowCount(registerRowCount) {}
 
-Architecture::~Architecture() {
-  clearInstructionTable();
-  clearSpecialSectionTable();
+Architecture::~Architecture() = default;
+
+bool Architecture::isWordOfTokenizer(const Word *word) const {
+  return word && tokenizer && tokenizer->getWordMap().holds(word);
 }
 
-const Word *Architecture::intern(const std::string &text) const {
-  return tokenizer->getWord(text);
+const Word::MeaningEntry &Architecture::meaningOf(const Word *word) const {
+  Word::MeaningEntry &meaning = word->meaningEntry();
+  if (meaning.tag == tag)
+    return meaning;
+  meaning = {tag, nullptr, nullptr};
+  if (!isWordOfTokenizer(word))
+    return meaning;
+  const std::string &text = word->getName();
+  // Directives all start with a dot, operations never.
+  const bool directive = !text.empty() && text[0] == '.';
+  const TableView table = directive ? directives.view() : operations;
+  const int index = table.find(text, word->getHash());
+  const Instruction *instruction =
+      index < 0 ? nullptr : instructionAt(directive, size_t(index), word);
+  const Register *reg = findRegister(text);
+  // Making a closer may have asked about another word; this one's answer
+  // is set last.
+  meaning = {tag, instruction, reg};
+  return meaning;
 }
 
-void Architecture::addInstruction(std::unique_ptr<Instruction> instruction) {
-  instructionTable[instruction->getWord()] = instruction.get();
-  instructions.push_back(std::move(instruction));
+const Instruction *Architecture::instructionAt(bool directive, size_t index,
+                                               const Word *word) const {
+  const TableView table = directive ? directives.view() : operations;
+  std::vector<std::unique_ptr<Instruction>> &made =
+      directive ? madeDirectives : madeOperations;
+  if (made.empty())
+    made.resize(table.size());
+  if (made[index])
+    return made[index].get();
+  const TableEntry &e = table[index];
+  std::unique_ptr<Instruction> instruction;
+  switch (e.entryClass) {
+  case EntryClass::Operation:
+    instruction =
+        std::make_unique<Operation>(word, e.kind, e.code, e.index, e.flags);
+    break;
+  case EntryClass::Directive:
+    instruction = std::make_unique<PseudoOperation>(word, e.kind);
+    break;
+  case EntryClass::InitMemory:
+    instruction =
+        std::make_unique<InitMemoryPseudoOperation>(word, e.code, e.index);
+    break;
+  case EntryClass::Terminating:
+    instruction = std::make_unique<TerminatingPseudoOperation>(word, e.kind);
+    break;
+  case EntryClass::Terminated: {
+    const TerminatingPseudoOperation *closer = nullptr;
+    if (e.closer >= 0) {
+      const std::string_view closerName = table[size_t(e.closer)].getName();
+      closer = static_cast<const TerminatingPseudoOperation *>(instructionAt(
+          directive, size_t(e.closer), tokenizer->getWord(closerName)));
+    }
+    instruction =
+        std::make_unique<TerminatedPseudoOperation>(word, closer, e.kind);
+    break;
+  }
+  }
+  made[index] = std::move(instruction);
+  return made[index].get();
 }
 
-void Architecture::addOperation(const std::string &opName, int kind,
-                                uint32_t opCode, uint32_t typeIndex,
-                                uint32_t opFlags) {
-  addInstruction(std::make_unique<Operation>(intern(opName), kind, opCode,
-                                             typeIndex, opFlags));
-}
-
-void Architecture::addTypeOperations(const std::string &stem, int kind,
-                                     uint32_t opCode, uint16_t typeMask,
-                                     uint32_t opFlags) {
-  for (uint32_t i = 0; i < 16; ++i)
-    if (typeMask & (1u << i))
-      addOperation(stem + typeSuffixes[i], kind, opCode, i, opFlags);
-}
-
-void Architecture::addCondOperations(const std::string &stem, int kind,
-                                     uint32_t opCode, uint16_t condMask,
-                                     uint32_t opFlags) {
-  for (uint32_t i = 0; i < 16; ++i) {
-    if (!(condMask & (1u << i)))
+const Register *Architecture::findRegister(const std::string &text) const {
+  // A name belongs to the last row of its number; a later row of that
+  // number takes the name away.
+  const Register *found = nullptr;
+  for (size_t i = 0; i < registerRowCount; ++i) {
+    const RegisterRow &row = registerRows[i];
+    if (!row.name || text != row.name)
       continue;
-    addOperation(stem + condSuffixes[i], kind, opCode, i, opFlags);
-    if (condSynonyms[i])
-      addOperation(stem + condSynonyms[i], kind, opCode, i, opFlags);
+    bool replaced = false;
+    for (size_t j = i + 1; j < registerRowCount; ++j)
+      replaced = replaced || registerRows[j].number == row.number;
+    if (!replaced)
+      found = &registerFile.registers[row.number];
   }
-}
-
-void Architecture::addPseudOperation(const std::string &poName, int poCode) {
-  addInstruction(std::make_unique<PseudoOperation>(intern(poName), poCode));
-}
-
-void Architecture::addInitMemoryPseudOperation(const std::string &poName,
-                                               uint32_t unitSize,
-                                               uint32_t dataKind) {
-  addInstruction(std::make_unique<InitMemoryPseudoOperation>(
-      intern(poName), unitSize, dataKind));
-}
-
-const TerminatingPseudoOperation *
-Architecture::addTerminatingPseudOperation(const std::string &poName,
-                                           int poCode) {
-  auto closer =
-      std::make_unique<TerminatingPseudoOperation>(intern(poName), poCode);
-  const TerminatingPseudoOperation *result = closer.get();
-  addInstruction(std::move(closer));
-  return result;
-}
-
-void Architecture::addTerminatedPseudOperation(
-    const std::string &poName, const TerminatingPseudoOperation *terminating,
-    int poCode) {
-  addInstruction(std::make_unique<TerminatedPseudoOperation>(
-      intern(poName), terminating, poCode));
-}
-
-void Architecture::addRegister(uint32_t number, const char *regName,
-                               uint32_t access, uint32_t type) {
-  if (number >= registers.size())
-    return;
-  if (const Register *old = registers[number].get()) {
-    // Names of the replaced register must not outlive it.
-    for (auto it = registerNames.begin(); it != registerNames.end();)
-      it = it->second == old ? registerNames.erase(it) : std::next(it);
-  }
-  registers[number] = std::make_unique<Register>(number, access, type);
-  if (regName)
-    registerNames[intern(regName)] = registers[number].get();
-}
-
-void Architecture::clearInstructionTable() {
-  instructionTable.clear();
-  instructions.clear();
-}
-
-void Architecture::clearSpecialSectionTable() { specialSections.clear(); }
-
-void Architecture::initOperationTable() {
-  addOperation("?_ERROR_?", IK_ERROR, 0xFFFFFFFF, 0, OF_RESULT);
-  addOperation("complete", IK_COMPLETE, 0, 0, 0);
-}
-
-void Architecture::initRegisterTable() {
-  registerNames.clear();
-  registers.clear();
-  registers.resize(registerCount);
-  for (uint32_t i = 0; i < 8; ++i)
-    addRegister(i, nullptr, Register::READ_WRITE, Register::GENERAL);
-}
-
-void Architecture::initPseudoOperationTable() {
-  for (const char *n : {".data", ".text", ".bss", ".section"})
-    addPseudOperation(n, PO_SECTION);
-  addPseudOperation(".subsection", PO_SUBSECTION);
-  addPseudOperation(".align", PO_ALIGN);
-  addPseudOperation(".p2align", PO_P2ALIGN);
-  addPseudOperation(".file", PO_FILE);
-  addPseudOperation(".loc", PO_LOC);
-  addPseudOperation(".comm", PO_COMM);
-  addPseudOperation(".lcomm", PO_LCOMM);
-  addPseudOperation(".equ", PO_SET);
-  addPseudOperation(".set", PO_SET);
-  addPseudOperation(".equiv", PO_EQUIV);
-  addPseudOperation(".eqv", PO_EQV);
-  addPseudOperation(".skip", PO_SKIP);
-  addPseudOperation(".space", PO_SKIP);
-  addPseudOperation(".fill", PO_FILL);
-  addPseudOperation(".global", PO_GLOBAL);
-  addPseudOperation(".globl", PO_GLOBAL);
-  addPseudOperation(".local", PO_LOCAL);
-  addPseudOperation(".weak", PO_WEAK);
-  addPseudOperation(".type", PO_TYPE);
-  addPseudOperation(".size", PO_SIZE);
-  addPseudOperation(".include", PO_INCLUDE);
-  addPseudOperation(".end", PO_END);
-  addPseudOperation(".err", PO_ERR);
-  addPseudOperation(".error", PO_ERROR);
-  addPseudOperation(".warning", PO_WARNING);
-  addPseudOperation(".fail", PO_FAIL);
-  addPseudOperation(".print", PO_PRINT);
-  addPseudOperation(".sleb128", PO_SLEB128);
-  addPseudOperation(".uleb128", PO_ULEB128);
-  addPseudOperation(".syntax", PO_SYNTAX);
-  addPseudOperation(".else", PO_ELSE);
-  addPseudOperation(".elseif", PO_ELSEIF);
-
-  addInitMemoryPseudOperation(".byte", 1, DK_INTEGER);
-  addInitMemoryPseudOperation(".short", 2, DK_INTEGER);
-  addInitMemoryPseudOperation(".long", 4, DK_INTEGER);
-  addInitMemoryPseudOperation(".quad", 8, DK_INTEGER);
-  addInitMemoryPseudOperation(".float", 4, DK_FLOAT);
-  addInitMemoryPseudOperation(".single", 4, DK_FLOAT);
-  addInitMemoryPseudOperation(".double", 8, DK_DOUBLE);
-  addInitMemoryPseudOperation(".ascii", 1, DK_STRING);
-  addInitMemoryPseudOperation(".asciz", 1, DK_STRINGZ);
-  addInitMemoryPseudOperation(".string", 1, DK_STRINGZ);
-  addInitMemoryPseudOperation(".string8", 1, DK_STRINGZ);
-  addInitMemoryPseudOperation(".string16", 2, DK_STRINGZ);
-  addInitMemoryPseudOperation(".string32", 4, DK_STRINGZ);
-  addInitMemoryPseudOperation(".string64", 8, DK_STRINGZ);
-
-  const TerminatingPseudoOperation *endr =
-      addTerminatingPseudOperation(".endr", PO_ENDR);
-  const TerminatingPseudoOperation *endif =
-      addTerminatingPseudOperation(".endif", PO_ENDIF);
-  addTerminatedPseudOperation(".rept", endr, PO_REPT);
-  addTerminatedPseudOperation(".if", endif, PO_IF);
-  addTerminatedPseudOperation(".ifne", endif, PO_IF);
-  addTerminatedPseudOperation(".ifdef", endif, PO_IFDEF);
-  addTerminatedPseudOperation(".ifndef", endif, PO_IFNDEF);
-  addTerminatedPseudOperation(".ifnotdef", endif, PO_IFNDEF);
-  addTerminatedPseudOperation(".ifb", endif, PO_IFB);
-  addTerminatedPseudOperation(".ifnb", endif, PO_IFNB);
-  addTerminatedPseudOperation(".ifeq", endif, PO_IFEQ);
-  addTerminatedPseudOperation(".ifeqs", endif, PO_IFEQS);
-  addTerminatedPseudOperation(".ifnes", endif, PO_IFNES);
-  addTerminatedPseudOperation(".ifge", endif, PO_IFGE);
-  addTerminatedPseudOperation(".ifgt", endif, PO_IFGT);
-  addTerminatedPseudOperation(".ifle", endif, PO_IFLE);
-  addTerminatedPseudOperation(".iflt", endif, PO_IFLT);
-}
-
-void Architecture::initSymbolTypeTable() {
-  symbolTypes[intern("STT_NOTYPE")] = STT_NOTYPE;
-  symbolTypes[intern("STT_OBJECT")] = STT_OBJECT;
-  symbolTypes[intern("STT_FUNC")] = STT_FUNC;
-  symbolTypes[intern("STT_COMMON")] = STT_COMMON;
-}
-
-void Architecture::initSectionTypeTable() {
-  sectionTypes[intern("progbits")] = SHT_PROGBITS;
-  sectionTypes[intern("nobits")] = SHT_NOBITS;
-  sectionTypes[intern("note")] = SHT_NOTE;
-}
-
-void Architecture::initSpecialSectionTable() {
-  struct Entry {
-    const char *name;
-    uint32_t type;
-    uint32_t flags;
-  };
-  static const Entry entries[] = {
-      {".text", SHT_PROGBITS, SHF_ALLOC | SHF_EXECINSTR},
-      {".data", SHT_PROGBITS, SHF_WRITE | SHF_ALLOC},
-      {".bss", SHT_NOBITS, SHF_WRITE | SHF_ALLOC},
-      {".comment", SHT_PROGBITS, 0},
-      {".note", SHT_NOTE, 0},
-      {".shstrtab", SHT_STRTAB, 0},
-      {".strtab", SHT_STRTAB, 0},
-      {".symtab", SHT_SYMTAB, 0},
-      {".debug_str", SHT_PROGBITS, SHF_MERGE | SHF_STRINGS},
-      {".debug_info", SHT_PROGBITS, 0},
-      {".debug_line", SHT_PROGBITS, 0},
-      {".debug_abbrev", SHT_PROGBITS, 0},
-      {".debug_frame", SHT_PROGBITS, 0},
-      {".debug_aranges", SHT_PROGBITS, 0},
-      {".debug_pubnames", SHT_PROGBITS, 0},
-      {".debug_funcnames", SHT_PROGBITS, 0},
-      {".debug_typenames", SHT_PROGBITS, 0},
-      {".debug_varnames", SHT_PROGBITS, 0},
-      {".debug_weaknames", SHT_PROGBITS, 0},
-      {".debug_macinfo", SHT_PROGBITS, 0},
-      {".debug_loc", SHT_PROGBITS, 0},
-      {".debug_ranges", SHT_PROGBITS, 0},
-      {".debug_types", SHT_PROGBITS, 0},
-  };
-  for (const Entry &e : entries)
-    specialSections[intern(e.name)] =
-        std::make_unique<SpecailSectionAttributes>(
-            SpecailSectionAttributes{e.type, e.flags});
+  return found;
 }
 
 const Instruction *Architecture::getInstruction(const Word *word) const {
-  auto it = instructionTable.find(word);
-  return it == instructionTable.end() ? nullptr : it->second;
+  return word ? meaningOf(word).instruction : nullptr;
 }
 
 std::vector<std::string> Architecture::getMnemonics() const {
   std::vector<std::string> names;
-  for (const auto &i : instructions)
-    if (i->isOperation() && getInstruction(i->getWord()) == i.get())
-      names.push_back(i->getName());
+  for (size_t i = 0; i < operations.size(); ++i)
+    if (operations[i].entryClass == EntryClass::Operation &&
+        operations.isInForce(i))
+      names.emplace_back(operations[i].getName());
   return names;
 }
 
 std::vector<std::string> Architecture::getPseudoOperationNames() const {
+  const TableView table = directives.view();
   std::vector<std::string> names;
-  for (const auto &i : instructions)
-    if (i->isPseudoOperation() && getInstruction(i->getWord()) == i.get())
-      names.push_back(i->getName());
+  for (size_t i = 0; i < table.size(); ++i)
+    if (table.isInForce(i))
+      names.emplace_back(table[i].getName());
   return names;
 }
 
 const Register *Architecture::getRegister(int number) const {
-  if (number < 0 || static_cast<size_t>(number) >= registers.size())
+  if (number < 0 || static_cast<uint32_t>(number) >= RegisterFile::Count ||
+      !(registerFile.present & (uint64_t(1) << number)))
     return nullptr;
-  return registers[number].get();
+  return &registerFile.registers[number];
 }
 
 const Register *Architecture::getRegister(const Word *word) const {
-  auto it = registerNames.find(word);
-  return it == registerNames.end() ? nullptr : it->second;
+  return word ? meaningOf(word).reg : nullptr;
 }
 
 bool Architecture::isSectionTypeFound(const Word *word) const {
-  return sectionTypes.count(word) != 0;
+  return isWordOfTokenizer(word) && findNamed(sectionTypes, word);
 }
 
 uint8_t Architecture::getSectionTypeCode(const Word *word) const {
-  auto it = sectionTypes.find(word);
-  return it == sectionTypes.end() ? 0 : it->second;
+  const NamedCode *type =
+      isWordOfTokenizer(word) ? findNamed(sectionTypes, word) : nullptr;
+  return type ? type->code : 0;
 }
 
 bool Architecture::isSymbolTypeFound(const Word *word) const {
-  return symbolTypes.count(word) != 0;
+  return isWordOfTokenizer(word) && findNamed(symbolTypes, word);
 }
 
 uint8_t Architecture::getSymbolTypeCode(const Word *word) const {
-  auto it = symbolTypes.find(word);
-  return it == symbolTypes.end() ? 0 : it->second;
+  const NamedCode *type =
+      isWordOfTokenizer(word) ? findNamed(symbolTypes, word) : nullptr;
+  return type ? type->code : 0;
 }
 
 const SpecailSectionAttributes *
 Architecture::getSpecialSectionAttributes(const Word *word) const {
-  auto it = specialSections.find(word);
-  return it == specialSections.end() ? nullptr : it->second.get();
+  const SpecialSection *section =
+      isWordOfTokenizer(word) ? findNamed(specialSections, word) : nullptr;
+  return section ? &section->attributes : nullptr;
 }
 
 bool Architecture::isValidSbRef(uint32_t r) const {

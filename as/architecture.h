@@ -3,14 +3,15 @@
 #ifndef ZV_AS_ARCHITECTURE_H
 #define ZV_AS_ARCHITECTURE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "elf32.h"
 #include "instruction.h"
+#include "instructiontable.h"
 #include "operationdata.h"
 
 class Tokenizer;
@@ -27,7 +28,8 @@ public:
   enum Access : uint32_t { READ = 1, WRITE = 2, READ_WRITE = 3 };
   enum Type : uint32_t { GENERAL = 1, INDEX = 2, SYSTEM = 3, PERIPHERAL = 4 };
 
-  Register(uint32_t number, uint32_t access, uint32_t type)
+  constexpr Register() : number(0), access(0), type(0) {}
+  constexpr Register(uint32_t number, uint32_t access, uint32_t type)
       : number(number), access(access), type(type) {}
 
   uint32_t getNumber() const { return number; }
@@ -42,6 +44,33 @@ private:
   uint32_t access;
   uint32_t type;
 };
+
+// One register of a model as written: number, name (null: reachable by
+// number only), access and type. A later row of a number replaces the
+// earlier one, names and all.
+struct RegisterRow {
+  uint32_t number;
+  const char *name;
+  uint32_t access;
+  uint32_t type;
+};
+
+// The registers of a model by number, built from its rows by the compiler.
+struct RegisterFile {
+  static constexpr uint32_t Count = 64;
+  Register registers[Count];
+  uint64_t present = 0;
+};
+
+template <size_t N>
+constexpr RegisterFile makeRegisterFile(const RegisterRow (&rows)[N]) {
+  RegisterFile file;
+  for (const RegisterRow &row : rows) {
+    file.registers[row.number] = Register(row.number, row.access, row.type);
+    file.present |= uint64_t(1) << row.number;
+  }
+  return file;
+}
 
 // Operation word fields, in the order of the field descriptors.
 enum OWField : int {
@@ -110,36 +139,15 @@ public:
   static uint32_t fieldWidth(uint16_t descriptor) { return descriptor >> 6; }
 
 protected:
-  Architecture(Tokenizer *tokenizer, uint16_t code);
-
-  virtual void initOperationTable();
-  virtual void initRegisterTable();
-  virtual void initPseudoOperationTable();
-  void initSymbolTypeTable();
-  void initSectionTypeTable();
-  void initSpecialSectionTable();
-
-  void addOperation(const std::string &opName, int kind, uint32_t opCode,
-                    uint32_t typeIndex, uint32_t opFlags);
-  void addTypeOperations(const std::string &stem, int kind, uint32_t opCode,
-                         uint16_t typeMask, uint32_t opFlags);
-  void addCondOperations(const std::string &stem, int kind, uint32_t opCode,
-                         uint16_t condMask, uint32_t opFlags);
-  void addPseudOperation(const std::string &poName, int poCode);
-  void addInitMemoryPseudOperation(const std::string &poName, uint32_t unitSize,
-                                   uint32_t dataKind);
-  const TerminatingPseudoOperation *
-  addTerminatingPseudOperation(const std::string &poName, int poCode);
-  void
-  addTerminatedPseudOperation(const std::string &poName,
-                              const TerminatingPseudoOperation *terminating,
-                              int poCode);
-  // A null name leaves the register reachable by number only.
-  void addRegister(uint32_t number, const char *regName, uint32_t access,
-                   uint32_t type);
-
-  void clearInstructionTable();
-  void clearSpecialSectionTable();
+  // A model: its operations, its registers as a file and as the rows
+  // their names come from. Nothing is built here; a name is looked up when
+  // a source first uses it.
+  template <size_t N>
+  Architecture(Tokenizer *tokenizer, uint16_t code, TableView operations,
+               const RegisterFile &registerFile,
+               const RegisterRow (&registerRows)[N])
+      : Architecture(tokenizer, code, operations, registerFile, registerRows,
+                     N) {}
 
   void setFieldDescriptor(OWField field, uint16_t descriptor);
   // value cut to the field's width and moved to its position.
@@ -158,19 +166,29 @@ protected:
   uint32_t registerCount = 0;
 
 private:
-  const Word *intern(const std::string &text) const;
-  void addInstruction(std::unique_ptr<Instruction> instruction);
+  Architecture(Tokenizer *tokenizer, uint16_t code, TableView operations,
+               const RegisterFile &registerFile,
+               const RegisterRow *registerRows, size_t registerRowCount);
 
-  // Every descriptor ever made lives here, in table order, so a replaced
-  // entry never leaves a dangling pointer (a closer bound to an opener).
-  std::vector<std::unique_ptr<Instruction>> instructions;
-  std::unordered_map<const Word *, const Instruction *> instructionTable;
-  std::vector<std::unique_ptr<Register>> registers;
-  std::unordered_map<const Word *, const Register *> registerNames;
-  std::unordered_map<const Word *, uint8_t> symbolTypes;
-  std::unordered_map<const Word *, uint8_t> sectionTypes;
-  std::unordered_map<const Word *, std::unique_ptr<SpecailSectionAttributes>>
-      specialSections;
+  // What the word names on this model, kept on the word (see
+  // Word::meaningEntry); words the tokenizer does not hold name nothing.
+  const Word::MeaningEntry &meaningOf(const Word *word) const;
+  const Register *findRegister(const std::string &text) const;
+  // The descriptor of an entry, made on first use; every later use gets
+  // the same one.
+  const Instruction *instructionAt(bool directive, size_t index,
+                                   const Word *word) const;
+  // The name is the interned word's, so that one Word object stands for
+  // the name in both the source and the tables.
+  bool isWordOfTokenizer(const Word *word) const;
+
+  const uint32_t tag;
+  TableView operations;
+  const RegisterFile &registerFile;
+  const RegisterRow *registerRows;
+  size_t registerRowCount;
+  mutable std::vector<std::unique_ptr<Instruction>> madeOperations;
+  mutable std::vector<std::unique_ptr<Instruction>> madeDirectives;
 };
 
 #endif

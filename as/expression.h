@@ -3,10 +3,12 @@
 #ifndef ZV_AS_EXPRESSION_H
 #define ZV_AS_EXPRESSION_H
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
 #include "diagnostics.h"
+#include "freelist.h"
 #include "location.h"
 
 class ExpressionNode;
@@ -20,6 +22,14 @@ public:
   Expression(const Expression &) = delete;
   Expression &operator=(const Expression &) = delete;
   ~Expression();
+
+  // Recycled blocks: most expressions live for one operand.
+  static void *operator new(size_t size) {
+    return FreeList<32>::allocate(size);
+  }
+  static void operator delete(void *p, size_t size) {
+    FreeList<32>::release(p, size);
+  }
 
   ExpressionNode *getExpressionNode() const { return root; }
   // Replaces the tree and deletes the old one (unless it is root itself).

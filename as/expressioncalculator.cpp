@@ -138,15 +138,17 @@ void ExpressionCalculator::calculate(Expression *expression) {
     return;
   const size_t depth = stack.size();
   stack.push_back(expression);
-  std::vector<Task> tasks;
-  tasks.push_back({Task::Reduce, &expression->root});
-  while (!tasks.empty()) {
-    const Task task = tasks.back();
-    tasks.pop_back();
+  // The task list is kept from one calculation to the next: most are a
+  // few steps, and a fresh list would cost an allocation each.
+  const size_t base = work.size();
+  work.push_back({Task::Reduce, &expression->root});
+  while (work.size() > base) {
+    const Task task = work.back();
+    work.pop_back();
     switch (task.kind) {
     case Task::Reduce:
       if (!failed())
-        reduce(task.slot, tasks);
+        reduce(task.slot, work);
       break;
     case Task::Compute:
       if (!failed())

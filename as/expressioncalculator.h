@@ -86,6 +86,7 @@ private:
   const Subsection *absolute;
   Diagnostics &diagnostics;
   std::vector<Expression *> stack;
+  std::vector<Task> work; // the steps of the calculations in progress
   bool labelsAreSectionOffsets = true;
 };
 

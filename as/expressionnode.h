@@ -3,7 +3,10 @@
 #ifndef ZV_AS_EXPRESSIONNODE_H
 #define ZV_AS_EXPRESSIONNODE_H
 
+#include <cstddef>
 #include <cstdint>
+
+#include "freelist.h"
 
 class Subsection;
 class Symbol;
@@ -19,6 +22,13 @@ public:
   ExpressionNode(const ExpressionNode &) = delete;
   ExpressionNode &operator=(const ExpressionNode &) = delete;
   virtual ~ExpressionNode() = default;
+
+  // Nodes of every kind share one recycled block size: most live for one
+  // operand.
+  static void *operator new(size_t size) { return Blocks::allocate(size); }
+  static void operator delete(void *p, size_t size) {
+    Blocks::release(p, size);
+  }
 
   virtual bool isOperator() const { return true; }
   virtual bool isNumber() const { return false; }
@@ -41,6 +51,7 @@ public:
 
 protected:
   friend class ExpressionCalculator; // replaces children in place
+  using Blocks = FreeList<48>;
 
   ExpressionNode *left;
   ExpressionNode *right; // null for a prefix operator

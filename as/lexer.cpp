@@ -3,17 +3,47 @@
 // warnings of the assembler.
 #include "lexer.h"
 
+#include <cstring>
 #include <locale>
 #include <sstream>
 
 namespace {
-bool isLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+// Character classes by table: the scanner asks at every byte.
+enum : uint8_t { CC_LETTER = 1, CC_DIGIT = 2, CC_WORD = 4 };
+
+constexpr uint8_t classOf(unsigned char c) {
+  uint8_t k = 0;
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+    k |= CC_LETTER | CC_WORD;
+  if (c >= '0' && c <= '9')
+    k |= CC_DIGIT | CC_WORD;
+  if (c == '.' || c == '_')
+    k |= CC_WORD;
+  return k;
 }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+struct ClassTable {
+  uint8_t of[256];
+  constexpr ClassTable() : of() {
+    for (unsigned c = 0; c < 256; ++c)
+      of[c] = classOf(static_cast<unsigned char>(c));
+  }
+};
+constexpr ClassTable classes;
+
+bool isLetter(char c) {
+  return classes.of[static_cast<unsigned char>(c)] & CC_LETTER;
+}
+bool isDigit(char c) {
+  return classes.of[static_cast<unsigned char>(c)] & CC_DIGIT;
+}
 bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
 bool isWordChar(char c) {
-  return isLetter(c) || isDigit(c) || c == '.' || c == '_';
+  return classes.of[static_cast<unsigned char>(c)] & CC_WORD;
+}
+// What a string holds as it is written: no quote, escape, line end or NUL.
+bool isPlainStringChar(char c) {
+  return c != '"' && c != '\\' && c != '\n' && c != 0;
 }
 int hexValue(char c) {
   if (isDigit(c))
@@ -214,15 +244,33 @@ Token *Lexer::scanEndOfInput() {
 }
 
 Token *Lexer::scanWord() {
-  wordText.clear();
   char c = reader.getCurrentChar();
-  do {
-    wordText += c;
-    c = reader.getChar();
-  } while (isWordChar(c));
-  if (wordText.size() == 1 && wordText[0] == '.')
+  if (!reader.isCurrentInPlace()) {
+    // Not viewable in place (never so in practice): collect the bytes.
+    wordText.clear();
+    do {
+      wordText += c;
+      c = reader.getChar();
+    } while (isWordChar(c));
+    if (wordText.size() == 1 && wordText[0] == '.')
+      return punctuation('.');
+    return words->getWord(wordText);
+  }
+  // The word is viewed in the text and hashed as it is scanned.
+  const char *rest = reader.rest();
+  const size_t available = reader.restSize();
+  uint32_t hash = WordMap::hashOf(std::string_view(rest - 1, 1));
+  size_t n = 0;
+  while (n < available && isWordChar(rest[n])) {
+    hash = (hash ^ static_cast<unsigned char>(rest[n])) * 16777619u;
+    ++n;
+  }
+  const std::string_view name(rest - 1, n + 1);
+  reader.readInLine(n);
+  reader.getChar();
+  if (n == 0 && c == '.')
     return punctuation('.');
-  return words->getWord(wordText);
+  return words->getWord(name, hash);
 }
 
 Token *Lexer::scanNumber() {
@@ -231,9 +279,20 @@ Token *Lexer::scanNumber() {
   uint64_t value = 0;
   char c = reader.getCurrentChar();
   if (c != '0') {
-    while (isDigit(c)) {
-      value = value * 10 + static_cast<uint64_t>(c - '0');
-      c = reader.getChar();
+    if (reader.isCurrentInPlace()) {
+      value = static_cast<uint64_t>(c - '0');
+      const char *rest = reader.rest();
+      const size_t available = reader.restSize();
+      size_t n = 0;
+      for (; n < available && isDigit(rest[n]); ++n)
+        value = value * 10 + static_cast<uint64_t>(rest[n] - '0');
+      reader.readInLine(n);
+      reader.getChar();
+    } else {
+      while (isDigit(c)) {
+        value = value * 10 + static_cast<uint64_t>(c - '0');
+        c = reader.getChar();
+      }
     }
     number.set(static_cast<int64_t>(value), NV_DECIMAL);
     return &number;
@@ -384,11 +443,20 @@ Token *Lexer::scanString() {
       escape = Backslash;
       escapeAt = Location(reader.getFileName(), reader.getReadLine(),
                           reader.getReadCol() - 1);
-    } else {
+    } else if (c == '\n') {
       text += c;
-      if (c == '\n')
-        warnAtLine(reader.getReadLine() - 1,
-                   "unterminated string; newline inserted.");
+      warnAtLine(reader.getReadLine() - 1,
+                 "unterminated string; newline inserted.");
+    } else {
+      // A run of plain characters goes in at once.
+      text += c;
+      const char *rest = reader.rest();
+      const size_t available = reader.restSize();
+      size_t n = 0;
+      while (n < available && isPlainStringChar(rest[n]))
+        ++n;
+      text.append(rest, n);
+      reader.readInLine(n);
     }
     c = reader.getChar();
   }
@@ -423,6 +491,14 @@ Token *Lexer::scanCharacter() {
 
 bool Lexer::skipLineComment() {
   char c = reader.getCurrentChar();
+  if (c != '\n' && !atEndOfInput()) {
+    // Everything up to the line feed is passed over at once.
+    const void *end = std::memchr(reader.rest(), '\n', reader.restSize());
+    reader.readInLine(end ? static_cast<size_t>(static_cast<const char *>(end) -
+                                                reader.rest())
+                          : reader.restSize());
+    c = reader.getChar();
+  }
   while (c != '\n' && !atEndOfInput())
     c = reader.getChar();
   if (c != '\n')

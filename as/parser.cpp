@@ -456,13 +456,6 @@ void Parser::moven(int code) {
     move();
 }
 
-int Parser::tokenCode() const { return token->getCode(); }
-
-bool Parser::isLineEnd() const {
-  int code = token->getCode();
-  return code == TC_NEWLINE || code == TC_EOF || code == TC_NONE;
-}
-
 bool Parser::expectLineEnd() {
   if (isLineEnd())
     return true;

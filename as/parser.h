@@ -15,6 +15,7 @@
 #include "diagnostics.h"
 #include "filename.h"
 #include "location.h"
+#include "token.h"
 
 class Architecture;
 class CodeGeneration;
@@ -36,9 +37,7 @@ class Symtab;
 class Terminator;
 class TerminatedPseudoOperation;
 class TerminatingPseudoOperation;
-class Token;
 class Tokenizer;
-class Word;
 struct DwarfLine;
 
 // What is said of a directive operand that is not absolute. The text is
@@ -100,8 +99,12 @@ public:
   const std::string &unrecognizedToken(const Token *token);
   Token *getCurrentToken() const { return token; }
   Location getTokenLocation() const;
-  int tokenCode() const;
-  bool isLineEnd() const; // line end, end of file or no more input
+  int tokenCode() const { return token->getCode(); }
+  // Line end, end of file or no more input.
+  bool isLineEnd() const {
+    const int code = token->getCode();
+    return code == TC_NEWLINE || code == TC_EOF || code == TC_NONE;
+  }
 
   // ---- Run state shared by the handlers. ----
   int getPass() const { return pass; }

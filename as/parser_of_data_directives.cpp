@@ -58,13 +58,21 @@ void writeRepeated(DataSubsection *data, const uint8_t *pattern, size_t size,
   if (size == 0 || count == 0)
     return;
   const size_t perChunk = std::max<size_t>(1, 65536 / size);
-  std::vector<char> chunk(size * size_t(std::min<uint64_t>(count, perChunk)));
-  for (size_t i = 0; i < chunk.size(); i += size)
-    std::memcpy(chunk.data() + i, pattern, size);
-  const uint64_t chunkCopies = chunk.size() / size;
+  const size_t chunkSize = size * size_t(std::min<uint64_t>(count, perChunk));
+  // Most runs are short: their chunk is on the stack.
+  char small[256];
+  std::vector<char> large;
+  char *chunk = small;
+  if (chunkSize > sizeof small) {
+    large.resize(chunkSize);
+    chunk = large.data();
+  }
+  for (size_t i = 0; i < chunkSize; i += size)
+    std::memcpy(chunk + i, pattern, size);
+  const uint64_t chunkCopies = chunkSize / size;
   while (count) {
     const uint64_t copies = std::min(count, chunkCopies);
-    data->addData(chunk.data(), size_t(copies * size));
+    data->addData(chunk, size_t(copies * size));
     count -= copies;
   }
 }

@@ -41,6 +41,23 @@ public:
   }
   char getCurrentChar() const { return current; }
 
+  // The bytes after the current character up to the end of the text, for
+  // scanning runs of them in place.
+  const char *rest() const { return data + pos; }
+  size_t restSize() const { return len - pos; }
+  // Whether the current character is the byte before rest(), so that a
+  // token starting with it can be viewed in place.
+  bool isCurrentInPlace() const { return pos > 0 && data[pos - 1] == current; }
+  // Reads n bytes of rest() at once (none of them a line feed): the last
+  // becomes the current character.
+  void readInLine(size_t n) {
+    if (n == 0)
+      return;
+    pos += n;
+    col += static_cast<unsigned>(n);
+    current = data[pos - 1];
+  }
+
   // The position of the current character.
   void getLastReadCharacterPosition(Location &location) const {
     location.setLine(line);

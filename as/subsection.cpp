@@ -184,8 +184,10 @@ void DataSubsection::addData(uint64_t v) {
 void DataSubsection::addData(const std::string &text, unsigned unitSize) {
   if (!data)
     return;
-  if (unitSize == 0)
-    unitSize = 1;
+  if (unitSize <= 1) {
+    data->writeBytes(text.data(), text.size());
+    return;
+  }
   std::vector<char> bytes(text.size() * size_t(unitSize), '\0');
   for (size_t i = 0; i < text.size(); ++i)
     bytes[i * unitSize] = text[i];

@@ -4,23 +4,46 @@
 
 #include "section.h"
 #include "symbol.h"
+#include "token.h"
 
-Symtab::Symtab() = default;
+namespace {
+// Tags are never reused: a word claimed by a table that has gone keeps a
+// tag no later table has.
+uint32_t nextTag() {
+  static uint32_t last = 0;
+  return ++last;
+}
+} // namespace
+
+Symtab::Symtab() : tag(nextTag()) {}
 
 Symtab::~Symtab() = default;
 
 Symbol *Symtab::getSymbol(const Word *name) {
-  std::unique_ptr<Symbol> &slot = symbols[name];
-  if (!slot) {
-    slot = std::make_unique<Symbol>(name);
-    order.push_back(slot.get());
+  if (name && name->symbolEntry().tag == tag)
+    return name->symbolEntry().symbol;
+  const bool claim = name && name->symbolEntry().tag == 0;
+  Symbol **slot = nullptr;
+  if (!claim) {
+    slot = &claimedElsewhere[name];
+    if (*slot)
+      return *slot;
   }
-  return slot.get();
+  symbols.push_back(std::make_unique<Symbol>(name));
+  Symbol *symbol = symbols.back().get();
+  order.push_back(symbol);
+  if (claim)
+    name->symbolEntry() = {tag, symbol};
+  else
+    *slot = symbol;
+  return symbol;
 }
 
 Symbol *Symtab::getExistingSymbol(const Word *name) const {
-  auto it = symbols.find(name);
-  return it == symbols.end() ? nullptr : it->second.get();
+  if (name && name->symbolEntry().tag == tag)
+    return name->symbolEntry().symbol;
+  auto it = claimedElsewhere.find(name);
+  return it == claimedElsewhere.end() ? nullptr : it->second;
 }
 
 void Symtab::setIndex(Symbol *symbol) {

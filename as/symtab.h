@@ -37,7 +37,12 @@ public:
   const std::vector<Symbol *> &getSymbols() const { return order; }
 
 private:
-  std::unordered_map<const Word *, std::unique_ptr<Symbol>> symbols;
+  // The name's symbol is kept on its word (see Word::symbolEntry) under
+  // this table's tag; a word that another table claimed first is looked up
+  // here instead.
+  const uint32_t tag;
+  std::unordered_map<const Word *, Symbol *> claimedElsewhere;
+  std::vector<std::unique_ptr<Symbol>> symbols; // creation order
   std::vector<Symbol *> order;
   uint32_t count = 0;
   std::vector<Symbol *> emission;

@@ -46,32 +46,35 @@ public:
   // Alias values own copies of every kind and delete them as Token*.
   virtual ~Token() = default;
 
-  virtual int type() const { return TOKEN; }
+  // The kind is a field, not a virtual call: the parser asks for it at
+  // every token.
+  int type() const { return kind; }
   // A debugging aid: what the token is.
   virtual void print(std::ostream &os) const;
 
   int getCode() const { return code; }
   void set(int c) { code = c; }
 
-  bool isWord() const { return type() == WORD; }
-  bool isNumber() const { return type() == NUMBER; }
-  bool isString() const { return type() == STRING; }
+  bool isWord() const { return kind == WORD; }
+  bool isNumber() const { return kind == NUMBER; }
+  bool isString() const { return kind == STRING; }
 
 protected:
+  Token(int c, Type k) : code(c), kind(k) {}
   Token(const Token &) = default;
   Token &operator=(const Token &) = default;
 
   int code;
+  Type kind = TOKEN;
 };
 
 class Number : public Token {
 public:
-  Number() : Token(TC_NUMBER), value(0), view(NV_DECIMAL) {}
-  Number(int64_t v, int w) : Token(TC_NUMBER), value(v), view(w) {}
+  Number() : Token(TC_NUMBER, NUMBER), value(0), view(NV_DECIMAL) {}
+  Number(int64_t v, int w) : Token(TC_NUMBER, NUMBER), value(v), view(w) {}
   explicit Number(const Number *n)
-      : Token(TC_NUMBER), value(n->value), view(n->view) {}
+      : Token(TC_NUMBER, NUMBER), value(n->value), view(n->view) {}
 
-  int type() const override { return NUMBER; }
   void print(std::ostream &os) const override;
 
   void set(int64_t v, int w) {
@@ -87,29 +90,58 @@ private:
   int view;
 };
 
-// Words are interned by WordMap; everyone compares them by address.
+class Instruction;
+class Register;
+class Symbol;
+
+// Words are interned by WordMap; everyone compares them by address. A word
+// also keeps what the run's tables found for its name, so that a name is
+// hashed once, when the lexer first reads it: each answer is tagged with
+// the table that gave it (tags are never reused), and a table asks again
+// when the tag is not its own.
 class Word : public Token {
 public:
-  Word() : Token(TC_WORD) {}
-  Word(std::string n, int c = TC_WORD) : Token(c), name(std::move(n)) {}
-  explicit Word(const Word *w) : Token(w->code), name(w->name) {}
+  Word() : Token(TC_WORD, WORD) {}
+  Word(std::string n, int c = TC_WORD) : Token(c, WORD), name(std::move(n)) {}
+  explicit Word(const Word *w) : Token(w->code, WORD), name(w->name) {}
 
-  int type() const override { return WORD; }
   void print(std::ostream &os) const override;
 
   const std::string &getName() const { return name; }
+  // The hash WordMap filed the word under (0 for a word it does not hold).
+  uint32_t getHash() const { return hash; }
+
+  // The symbol of this name in the symbol table tagged symbolTag.
+  struct SymbolEntry {
+    uint32_t tag = 0;
+    Symbol *symbol = nullptr;
+  };
+  // The operation or directive and the register of this name in the
+  // architecture tagged tag.
+  struct MeaningEntry {
+    uint32_t tag = 0;
+    const Instruction *instruction = nullptr;
+    const Register *reg = nullptr;
+  };
+  SymbolEntry &symbolEntry() const { return symbolCache; }
+  MeaningEntry &meaningEntry() const { return meaningCache; }
 
 private:
+  friend class WordMap;
+
   std::string name;
+  uint32_t hash = 0;
+  mutable SymbolEntry symbolCache;
+  mutable MeaningEntry meaningCache;
 };
 
 class String : public Token {
 public:
-  String() : Token(TC_STRING) {}
-  explicit String(std::string t) : Token(TC_STRING), text(std::move(t)) {}
-  explicit String(const String *s) : Token(TC_STRING), text(s->text) {}
+  String() : Token(TC_STRING, STRING) {}
+  explicit String(std::string t)
+      : Token(TC_STRING, STRING), text(std::move(t)) {}
+  explicit String(const String *s) : Token(TC_STRING, STRING), text(s->text) {}
 
-  int type() const override { return STRING; }
   void print(std::ostream &os) const override;
 
   const std::string &getText() const { return text; }

@@ -90,8 +90,16 @@ Tokenizer::Tokenizer(Diagnostics *diagnostics)
 
 Tokenizer::~Tokenizer() {
   // Alias sources point into the alias table, so they go first.
+  topLexer = nullptr;
   sources.clear();
   aliases.clear();
+}
+
+void Tokenizer::topChanged() {
+  TokenSource *top = sources.back().get();
+  topLexer = top->isStream()
+                 ? &static_cast<StreamTokenSource *>(top)->getLexer()
+                 : nullptr;
 }
 
 bool Tokenizer::insertFile(const FileName &name) {
@@ -101,12 +109,14 @@ bool Tokenizer::insertFile(const FileName &name) {
   if (!source->openFile(name, &files))
     return false;
   sources.push_back(std::move(source));
+  topChanged();
   return true;
 }
 
 void Tokenizer::popSource() {
   if (sources.size() > 1)
     sources.pop_back();
+  topChanged();
 }
 
 Token *Tokenizer::getToken() {
@@ -128,7 +138,7 @@ Token *Tokenizer::getToken() {
   }
 }
 
-Token *Tokenizer::nextToken() {
+Token *Tokenizer::nextTokenOfAnySource() {
   for (;;) {
     Token *t = getToken();
     if (aliases.empty() || !isOrdinaryWord(t))
@@ -143,6 +153,7 @@ Token *Tokenizer::nextToken() {
 void Tokenizer::insertAlias(Alias *alias) {
   sources.push_back(
       std::make_unique<AliasTokenSource>(alias, getTokenLocation(), &none));
+  topChanged();
 }
 
 Token *Tokenizer::defineAlias(bool *ok) {
@@ -194,10 +205,6 @@ Token *Tokenizer::defineAlias(bool *ok) {
   return t;
 }
 
-const Location &Tokenizer::getTokenLocation() const {
-  return sources.back()->getTokenLocation();
-}
-
 std::string Tokenizer::displayText(const Token *t) const {
   return tokenDisplayText(t, error);
 }
@@ -221,6 +228,7 @@ void Tokenizer::removeAliasSources() {
   for (size_t i = sources.size(); i-- > 1;)
     if (sources[i]->isAlias())
       sources.erase(sources.begin() + static_cast<std::ptrdiff_t>(i));
+  topChanged();
 }
 
 void Tokenizer::end() {

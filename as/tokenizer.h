@@ -88,6 +88,7 @@ public:
   void restoreState() override { lexer.restoreState(); }
   void purgeState() override { lexer.purgeState(); }
   void end() { lexer.getReader().end(); }
+  Lexer &getLexer() { return lexer; }
 
 private:
   Lexer lexer;
@@ -130,8 +131,18 @@ public:
   // (the last error is left as it was). A file is read once per tokenizer:
   // inserted again, in either pass, it gives the same text.
   bool insertFile(const FileName &name);
-  // The next token with aliases expanded: the parser's way to read.
-  Token *nextToken();
+  // The next token with aliases expanded: the parser's way to read. Reading
+  // a file with no alias defined is the common case and goes straight to
+  // its lexer; a lexer at its end keeps giving code 256, so the general
+  // path can take over from there.
+  Token *nextToken() {
+    if (topLexer && aliases.empty()) {
+      Token *t = topLexer->scan();
+      if (t->getCode() != TC_NONE)
+        return t;
+    }
+    return nextTokenOfAnySource();
+  }
   // The next raw token, aliases not expanded.
   Token *getToken();
   // Reads the rest of an .alias statement after the word ".alias". Returns
@@ -142,7 +153,10 @@ public:
   Word *getWord(std::string_view name) { return words.getWord(name); }
   WordMap &getWordMap() { return words; }
 
-  const Location &getTokenLocation() const;
+  const Location &getTokenLocation() const {
+    return topLexer ? topLexer->getTokenLocation()
+                    : sources.back()->getTokenLocation();
+  }
   // Why the input ended early (a read failure); empty otherwise.
   const std::string &lastError() const { return error; }
   // The display text of a token for messages; code 256 shows the reason the
@@ -162,14 +176,18 @@ public:
   void printWordTable(std::ostream &os) const { words.print(os); }
 
 private:
+  Token *nextTokenOfAnySource();
   void popSource();
   void removeAliasSources();
+  // Notes the lexer of the source on top, when it is a file.
+  void topChanged();
 
   Diagnostics *diagnostics;
   WordMap words;
   SourceFiles files;
   Token none;
   std::vector<std::unique_ptr<TokenSource>> sources;
+  Lexer *topLexer = nullptr;
   std::unordered_map<Word *, std::unique_ptr<Alias>> aliases;
   std::string error;
 };

@@ -5,34 +5,90 @@
 #include <ostream>
 #include <vector>
 
-Word *WordMap::getWord(std::string_view name) {
-  auto it = words.find(name);
-  if (it != words.end())
-    return it->second.get();
-  auto word = std::make_unique<Word>(std::string(name));
-  Word *result = word.get();
-  words.emplace(std::string_view(result->getName()), std::move(word));
-  return result;
+namespace {
+// Slots at the start; a power of two, so that a mask picks the slot.
+constexpr size_t InitialSlots = 1024;
+
+size_t slotOf(uint32_t hash, size_t mask) {
+  // FNV leaves its low bits weakest; fold the high ones in.
+  return (hash ^ (hash >> 15)) & mask;
+}
+} // namespace
+
+size_t WordMap::find(std::string_view name, uint32_t hash) const {
+  const size_t mask = slots.size() - 1;
+  for (size_t i = slotOf(hash, mask);; i = (i + 1) & mask) {
+    const Slot &slot = slots[i];
+    if (!slot.word)
+      return i;
+    if (slot.hash == hash && slot.word->name == name)
+      return i;
+  }
+}
+
+void WordMap::grow() {
+  std::vector<Slot> old(slots.empty() ? InitialSlots : slots.size() * 2);
+  old.swap(slots);
+  const size_t mask = slots.size() - 1;
+  for (const Slot &slot : old) {
+    if (!slot.word)
+      continue;
+    size_t i = slotOf(slot.hash, mask);
+    while (slots[i].word)
+      i = (i + 1) & mask;
+    slots[i] = slot;
+  }
+}
+
+Word *WordMap::insert(size_t at, std::string_view name, uint32_t hash,
+                      int code) {
+  storage.emplace_back(std::string(name), code);
+  Word *word = &storage.back();
+  word->hash = hash;
+  slots[at] = {hash, word};
+  ++count;
+  return word;
+}
+
+Word *WordMap::getWord(std::string_view name, uint32_t hash) {
+  // At most half full: probes stay short.
+  if ((count + 1) * 2 > slots.size())
+    grow();
+  const size_t at = find(name, hash);
+  if (Word *word = slots[at].word)
+    return word;
+  return insert(at, name, hash, TC_WORD);
 }
 
 Word *WordMap::putWord(const std::string &name, int code) {
-  // The old key views the old word's name, so the entry is replaced whole.
-  words.erase(name);
-  auto word = std::make_unique<Word>(name, code);
-  Word *result = word.get();
-  words.emplace(std::string_view(result->getName()), std::move(word));
-  return result;
+  if ((count + 1) * 2 > slots.size())
+    grow();
+  const uint32_t hash = hashOf(name);
+  const size_t at = find(name, hash);
+  if (slots[at].word) {
+    // The old word leaves the table but stays alive.
+    slots[at].word = nullptr;
+    --count;
+  }
+  return insert(at, name, hash, code);
 }
 
 bool WordMap::exist(std::string_view name) const {
-  return words.find(name) != words.end();
+  return !slots.empty() && slots[find(name, hashOf(name))].word != nullptr;
+}
+
+bool WordMap::holds(const Word *word) const {
+  if (!word || slots.empty())
+    return false;
+  return slots[find(word->getName(), word->getHash())].word == word;
 }
 
 void WordMap::print(std::ostream &os) const {
   std::vector<const Word *> sorted;
-  sorted.reserve(words.size());
-  for (const auto &entry : words)
-    sorted.push_back(entry.second.get());
+  sorted.reserve(count);
+  for (const Slot &slot : slots)
+    if (slot.word)
+      sorted.push_back(slot.word);
   std::sort(sorted.begin(), sorted.end(), [](const Word *a, const Word *b) {
     return a->getName() < b->getName();
   });

@@ -4,30 +4,104 @@
 
 namespace {
 
-struct NamedRegister {
-  uint32_t number;
-  const char *name;
-  uint32_t access;
+using Row = TableRow;
+constexpr auto Op = EntryClass::Operation;
+
+// The operations in table order; the placeholder of an unknown mnemonic and
+// the paragraph end come first, as on every model.
+constexpr Row operationRows[] = {
+    {Row::One, Op, "?_ERROR_?", IK_ERROR, 0xFFFFFFFF, 0, OF_RESULT},
+    {Row::One, Op, "complete", IK_COMPLETE, 0, 0, 0},
+    {Row::Types, Op, "rd", IK_ARG1, 33, 0x050D, 0x07},
+    {Row::Types, Op, "wr", IK_ARG2, 34, 0x050D, 0x06},
+    {Row::One, Op, "exa", IK_EXA, 2, 2, 0x23},
+    {Row::One, Op, "exal", IK_EXA, 2, 2, 0x23},
+    {Row::Types, Op, "get", IK_ARG1, 3, 0x050D, 0x61},
+    {Row::Types, Op, "set", IK_SET, 4, 0x050D, 0x40},
+    {Row::Types, Op, "add", IK_ARG2, 5, 0xD505, 0x01},
+    {Row::Types, Op, "sub", IK_ARG2, 6, 0xD505, 0x01},
+    {Row::Types, Op, "mul", IK_ARG2, 7, 0xD505, 0x01},
+    {Row::Types, Op, "adc", IK_ARG2, 8, 0x0005, 0x01},
+    {Row::Types, Op, "sbb", IK_ARG2, 9, 0x0005, 0x01},
+    {Row::Types, Op, "insub", IK_ARG2, 10, 0xD505, 0x01},
+    {Row::One, Op, "divf", IK_ARG2, 11, 12, 0x01},
+    {Row::One, Op, "sqrtf", IK_ARG1, 12, 12, 0x01},
+    {Row::Types, Op, "max", IK_ARG2, 13, 0x1505, 0x01},
+    {Row::Types, Op, "min", IK_ARG2, 14, 0x1505, 0x01},
+    {Row::Types, Op, "abs", IK_ARG1, 15, 0x1500, 0x01},
+    {Row::One, Op, "or", IK_ARG2, 16, 3, 0x01},
+    {Row::One, Op, "orq", IK_ARG2, 16, 3, 0x01},
+    {Row::One, Op, "and", IK_ARG2, 17, 3, 0x01},
+    {Row::One, Op, "andq", IK_ARG2, 17, 3, 0x01},
+    {Row::One, Op, "xor", IK_ARG2, 18, 3, 0x01},
+    {Row::One, Op, "xorq", IK_ARG2, 18, 3, 0x01},
+    {Row::One, Op, "not", IK_ARG1, 19, 3, 0x01},
+    {Row::One, Op, "notq", IK_ARG1, 19, 3, 0x01},
+    {Row::Types, Op, "norm", IK_ARG1, 20, 0x0D00, 0x01},
+    {Row::One, Op, "pack", IK_ARG2, 21, 3, 0x01},
+    {Row::One, Op, "patch", IK_ARG2, 22, 3, 0x01},
+    {Row::Types, Op, "sll", IK_ARG2, 24, 0x050D, 0x01},
+    {Row::Types, Op, "slr", IK_ARG2, 25, 0x000D, 0x01},
+    // Left shifts are the same operation whether logical or arithmetic.
+    {Row::Types, Op, "sal", IK_ARG2, 24, 0x050D, 0x01},
+    {Row::Types, Op, "sar", IK_ARG2, 27, 0x0D00, 0x01},
+    {Row::Types, Op, "rol", IK_ARG2, 28, 0x000D, 0x01},
+    {Row::Types, Op, "ror", IK_ARG2, 29, 0x000D, 0x01},
+    {Row::One, Op, "jmp", IK_ARG1, 30, 0, 0x1A},
+    {Row::Conds, Op, "j", IK_ARG2, 30, 0xFFF6, 0x1A},
+    {Row::One, Op, "clf", IK_ARG1, 56, 12, 0x03},
+    {Row::One, Op, "cslf", IK_ARG1, 58, 12, 0x03},
+    {Row::One, Op, "cfsl", IK_ARG1, 59, 12, 0x01},
+    {Row::One, Op, "madd", IK_ARG2, 49, 14, 0x01},
 };
+
+constexpr auto operationTable =
+    tablebuild::build<tablebuild::countEntries(operationRows), 512>(
+        operationRows);
+
+constexpr RegisterRow registerList[] = {
+    {0, nullptr, Register::READ_WRITE, Register::GENERAL},
+    {1, nullptr, Register::READ_WRITE, Register::GENERAL},
+    {2, nullptr, Register::READ_WRITE, Register::GENERAL},
+    {3, nullptr, Register::READ_WRITE, Register::GENERAL},
+    {4, nullptr, Register::READ_WRITE, Register::GENERAL},
+    {5, nullptr, Register::READ_WRITE, Register::GENERAL},
+    {6, nullptr, Register::READ_WRITE, Register::GENERAL},
+    {7, nullptr, Register::READ_WRITE, Register::GENERAL},
+    {32, nullptr, Register::READ_WRITE, Register::INDEX},
+    {33, nullptr, Register::READ_WRITE, Register::INDEX},
+    {34, nullptr, Register::READ_WRITE, Register::INDEX},
+    {35, nullptr, Register::READ_WRITE, Register::INDEX},
+    {36, nullptr, Register::READ_WRITE, Register::INDEX},
+    {37, nullptr, Register::READ_WRITE, Register::INDEX},
+    {38, nullptr, Register::READ_WRITE, Register::INDEX},
+    {39, nullptr, Register::READ_WRITE, Register::INDEX},
+    {48, "PSW", Register::READ_WRITE, Register::SYSTEM},
+    {49, "INTR", Register::READ_WRITE, Register::SYSTEM},
+    {50, "MSKR", Register::READ_WRITE, Register::SYSTEM},
+    {51, "ER", Register::READ, Register::SYSTEM},
+    {52, "IRETADDR", Register::READ, Register::SYSTEM},
+    {53, "STVALR", Register::READ_WRITE, Register::SYSTEM},
+    {54, "STCR", Register::READ_WRITE, Register::SYSTEM},
+    {55, "IHOOKADDR", Register::READ_WRITE, Register::SYSTEM},
+    {56, "INTNUMR", Register::READ, Register::SYSTEM},
+    {57, "MODR", Register::READ_WRITE, Register::SYSTEM},
+};
+
+constexpr RegisterFile registerTable = makeRegisterFile(registerList);
 
 } // namespace
 
 ZP100_Arch::ZP100_Arch(Tokenizer *tokenizer, uint16_t code)
-    : Architecture(tokenizer, code) {
+    : Architecture(tokenizer, code, operationTable.view(), registerTable,
+                   registerList) {
   name = "ZP100";
-  registerCount = 64;
   sbRefBegin = 1;
   sbRefEnd = 63;
   encoding = 2;
   flags = EF_ZORVEL_DATA_LSB;
   defaultSyntax = 1;
   setOperationWordFormat();
-  initOperationTable();
-  initRegisterTable();
-  initPseudoOperationTable();
-  initSymbolTypeTable();
-  initSectionTypeTable();
-  initSpecialSectionTable();
 }
 
 void ZP100_Arch::setOperationWordFormat() {
@@ -38,71 +112,6 @@ void ZP100_Arch::setOperationWordFormat() {
   setFieldDescriptor(OW_FORMAT, 0x98);
   setFieldDescriptor(OW_OPCODE, 0x19A);
   setFieldDescriptor(OW_PARAGRAPH_END, 0x53);
-}
-
-void ZP100_Arch::initOperationTable() {
-  Architecture::initOperationTable();
-  addTypeOperations("rd", IK_ARG1, 33, 0x050D, 0x07);
-  addTypeOperations("wr", IK_ARG2, 34, 0x050D, 0x06);
-  addOperation("exa", IK_EXA, 2, 2, 0x23);
-  addOperation("exal", IK_EXA, 2, 2, 0x23);
-  addTypeOperations("get", IK_ARG1, 3, 0x050D, 0x61);
-  addTypeOperations("set", IK_SET, 4, 0x050D, 0x40);
-  addTypeOperations("add", IK_ARG2, 5, 0xD505, 0x01);
-  addTypeOperations("sub", IK_ARG2, 6, 0xD505, 0x01);
-  addTypeOperations("mul", IK_ARG2, 7, 0xD505, 0x01);
-  addTypeOperations("adc", IK_ARG2, 8, 0x0005, 0x01);
-  addTypeOperations("sbb", IK_ARG2, 9, 0x0005, 0x01);
-  addTypeOperations("insub", IK_ARG2, 10, 0xD505, 0x01);
-  addOperation("divf", IK_ARG2, 11, 12, 0x01);
-  addOperation("sqrtf", IK_ARG1, 12, 12, 0x01);
-  addTypeOperations("max", IK_ARG2, 13, 0x1505, 0x01);
-  addTypeOperations("min", IK_ARG2, 14, 0x1505, 0x01);
-  addTypeOperations("abs", IK_ARG1, 15, 0x1500, 0x01);
-  addOperation("or", IK_ARG2, 16, 3, 0x01);
-  addOperation("orq", IK_ARG2, 16, 3, 0x01);
-  addOperation("and", IK_ARG2, 17, 3, 0x01);
-  addOperation("andq", IK_ARG2, 17, 3, 0x01);
-  addOperation("xor", IK_ARG2, 18, 3, 0x01);
-  addOperation("xorq", IK_ARG2, 18, 3, 0x01);
-  addOperation("not", IK_ARG1, 19, 3, 0x01);
-  addOperation("notq", IK_ARG1, 19, 3, 0x01);
-  addTypeOperations("norm", IK_ARG1, 20, 0x0D00, 0x01);
-  addOperation("pack", IK_ARG2, 21, 3, 0x01);
-  addOperation("patch", IK_ARG2, 22, 3, 0x01);
-  addTypeOperations("sll", IK_ARG2, 24, 0x050D, 0x01);
-  addTypeOperations("slr", IK_ARG2, 25, 0x000D, 0x01);
-  // Left shifts are the same operation whether logical or arithmetic.
-  addTypeOperations("sal", IK_ARG2, 24, 0x050D, 0x01);
-  addTypeOperations("sar", IK_ARG2, 27, 0x0D00, 0x01);
-  addTypeOperations("rol", IK_ARG2, 28, 0x000D, 0x01);
-  addTypeOperations("ror", IK_ARG2, 29, 0x000D, 0x01);
-  addOperation("jmp", IK_ARG1, 30, 0, 0x1A);
-  addCondOperations("j", IK_ARG2, 30, 0xFFF6, 0x1A);
-  addOperation("clf", IK_ARG1, 56, 12, 0x03);
-  addOperation("cslf", IK_ARG1, 58, 12, 0x03);
-  addOperation("cfsl", IK_ARG1, 59, 12, 0x01);
-  addOperation("madd", IK_ARG2, 49, 14, 0x01);
-}
-
-void ZP100_Arch::initRegisterTable() {
-  Architecture::initRegisterTable();
-  for (uint32_t n = 32; n <= 39; ++n)
-    addRegister(n, nullptr, Register::READ_WRITE, Register::INDEX);
-  static const NamedRegister system[] = {
-      {48, "PSW", Register::READ_WRITE},
-      {49, "INTR", Register::READ_WRITE},
-      {50, "MSKR", Register::READ_WRITE},
-      {51, "ER", Register::READ},
-      {52, "IRETADDR", Register::READ},
-      {53, "STVALR", Register::READ_WRITE},
-      {54, "STCR", Register::READ_WRITE},
-      {55, "IHOOKADDR", Register::READ_WRITE},
-      {56, "INTNUMR", Register::READ},
-      {57, "MODR", Register::READ_WRITE},
-  };
-  for (const NamedRegister &r : system)
-    addRegister(r.number, r.name, r.access, Register::SYSTEM);
 }
 
 uint32_t ZP100_Arch::getOperationWord(const OperationData &data) const {

@@ -16,10 +16,6 @@ public:
   uint32_t getOperationWord(const OperationData &data) const override;
   bool isSupportedOWFormat(const OperationData &data) const override;
   void setOperationWordFormat() override;
-
-protected:
-  void initOperationTable() override;
-  void initRegisterTable() override;
 };
 
 #endif

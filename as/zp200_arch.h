@@ -15,10 +15,6 @@ public:
   // Every operand combination the parser accepts has an encoding.
   bool isSupportedOWFormat(const OperationData &data) const override;
   void setOperationWordFormat() override;
-
-protected:
-  void initOperationTable() override;
-  void initRegisterTable() override;
 };
 
 #endif
