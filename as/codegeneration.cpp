@@ -26,8 +26,9 @@
 namespace {
 
 const char *const InternalError = "Internal1 as error";
-// Symbol and relocation entries are encoded through a buffer of this size.
-const size_t EncodeChunk = 4096;
+// Symbol and relocation entries are encoded through a buffer of this size:
+// a large table goes out in few writes.
+const size_t EncodeChunk = 64 * 1024;
 
 } // namespace
 

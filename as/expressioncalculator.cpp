@@ -134,10 +134,19 @@ ExpressionCalculator::ExpressionCalculator(const Subsection *absolute,
 void ExpressionCalculator::calculate(Expression *expression) {
   expression->clearCalculationError();
   // A number is already as reduced as it gets; most operands are one.
-  if (expression->root && expression->root->isNumber())
+  ExpressionNode *root = expression->root;
+  if (root && root->isNumber())
     return;
   const size_t depth = stack.size();
   stack.push_back(expression);
+  // An operator over numbers alone is one step: the task list would only
+  // reduce its operands to themselves first.
+  if (root && root->isOperator() && root->left && root->left->isNumber() &&
+      (!root->right || root->right->isNumber())) {
+    compute(&expression->root);
+    stack.resize(depth);
+    return;
+  }
   // The task list is kept from one calculation to the next: most are a
   // few steps, and a fresh list would cost an allocation each.
   const size_t base = work.size();

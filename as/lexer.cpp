@@ -9,16 +9,40 @@
 
 namespace {
 // Character classes by table: the scanner asks at every byte.
-enum : uint8_t { CC_LETTER = 1, CC_DIGIT = 2, CC_WORD = 4 };
+enum : uint8_t {
+  CC_DIGIT = 2,
+  CC_WORD = 4,       // may go on a word
+  CC_WORD_START = 8, // may start a word
+  CC_SPECIAL = 16,   // needs a look at what follows, or is the end
+};
 
 constexpr uint8_t classOf(unsigned char c) {
   uint8_t k = 0;
   if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
-    k |= CC_LETTER | CC_WORD;
+    k |= CC_WORD | CC_WORD_START;
   if (c >= '0' && c <= '9')
     k |= CC_DIGIT | CC_WORD;
   if (c == '.' || c == '_')
-    k |= CC_WORD;
+    k |= CC_WORD | CC_WORD_START;
+  switch (c) {
+  case 0:
+  case '!':
+  case '"':
+  case '&':
+  case '\'':
+  case '/':
+  case ';':
+  case ':':
+  case '<':
+  case '=':
+  case '>':
+  case '\\':
+  case '|':
+    k |= CC_SPECIAL;
+    break;
+  default:
+    break;
+  }
   return k;
 }
 
@@ -31,9 +55,6 @@ struct ClassTable {
 };
 constexpr ClassTable classes;
 
-bool isLetter(char c) {
-  return classes.of[static_cast<unsigned char>(c)] & CC_LETTER;
-}
 bool isDigit(char c) {
   return classes.of[static_cast<unsigned char>(c)] & CC_DIGIT;
 }
@@ -130,6 +151,16 @@ Token *Lexer::scan() {
       c = reader.getChar();
     reader.getLastReadCharacterPosition(tokenLocation);
 
+    // Words, numbers and plain punctuation by the table; the rest by name.
+    const uint8_t k = classes.of[static_cast<unsigned char>(c)];
+    if (k & CC_WORD_START)
+      return scanWord();
+    if (k & CC_DIGIT)
+      return scanNumber();
+    if (!(k & CC_SPECIAL)) {
+      reader.getChar();
+      return punctuation(static_cast<unsigned char>(c));
+    }
     switch (c) {
     case 0:
       return scanEndOfInput();
@@ -210,10 +241,6 @@ Token *Lexer::scan() {
     default:
       break;
     }
-    if (isLetter(c) || c == '.' || c == '_')
-      return scanWord();
-    if (isDigit(c))
-      return scanNumber();
     reader.getChar();
     return punctuation(static_cast<unsigned char>(c));
   }

@@ -140,6 +140,10 @@ public:
   // The expression at the current token, owned by the caller; null after
   // a syntax error (already reported and counted).
   Expression *parseExpression();
+  // Reads the expression as parseExpression does, with the same messages
+  // and the same symbols made, but builds nothing; false after a syntax
+  // error. For pass 1, which only asks whether an operand is well formed.
+  bool skimExpression();
 
   // ---- Directives (parser_of_pseudo_operation.cpp; the handlers in
   // parser_of_*_directives.cpp). ----
@@ -188,15 +192,13 @@ private:
   const Operation *errorOperation = nullptr; // "?_ERROR_?"
 
   // ---- parser_of_expression.cpp ----
-  ExpressionNode *term4();
-  ExpressionNode *term3();
-  ExpressionNode *term2();
-  ExpressionNode *term1();
+  ExpressionNode *binaryExpression(int lowest);
   ExpressionNode *unaryFactor();
   ExpressionNode *factor();
   ExpressionNode *parenthesizedFactor();
   ExpressionNode *locationCounterFactor();
   unsigned expressionDepth = 0; // parentheses open in the current expression
+  bool skimming = false;        // nodes are not made (skimExpression)
 
   // ---- parser_of_operation.cpp ----
   bool isNotSwitchBoard(int i);

@@ -230,7 +230,12 @@ void Parser::evalInitMemory(const InitMemoryPseudoOperation *directive) {
   DataSubsection *data =
       pass == 2 ? currentSubsection->asData() : nullptr; // null: count only
   for (;;) {
-    if (kind == DK_INTEGER) {
+    if (kind == DK_INTEGER && !data) {
+      // Counting only: whether the operand is well formed.
+      if (!skimExpression())
+        moven(',');
+      currentSubsection->moveDot(unit);
+    } else if (kind == DK_INTEGER) {
       ExpressionPtr e(parseExpression());
       if (!e) {
         moven(',');
@@ -404,8 +409,8 @@ void Parser::evalSkip(const PseudoOperation *directive) {
     // The fill byte matters only when the bytes are written.
     if (pass == 2)
       parseAbsoluteOperand(fill, message);
-    else
-      parseOperand();
+    else if (!skimExpression())
+      move(TC_NEWLINE);
   }
   expectLineEnd();
   if (pass == 2)

@@ -13,25 +13,41 @@
 #include "tokenizer.h"
 
 namespace {
-// Parentheses nest through six parser frames each; beyond this depth the
+// Parentheses nest through a few parser frames each; beyond this depth the
 // expression is refused rather than risking the call stack.
 constexpr unsigned MAX_EXPRESSION_DEPTH = 1000;
 
-bool isTerm1Operator(int code) {
-  return code == '*' || code == '/' || code == '%' || code == TC_SHL ||
-         code == TC_SHR;
+// How tightly a binary operator binds: four levels, each left-associative;
+// 0 for a token that is no binary operator.
+int bindingOf(int code) {
+  switch (code) {
+  case '*':
+  case '/':
+  case '%':
+  case TC_SHL:
+  case TC_SHR:
+    return 4;
+  case '|':
+  case '&':
+  case '^':
+  case '!':
+    return 3;
+  case '+':
+  case '-':
+  case TC_EQ:
+  case TC_NE:
+  case '<':
+  case '>':
+  case TC_LE:
+  case TC_GE:
+    return 2;
+  case TC_ANDAND:
+  case TC_OROR:
+    return 1;
+  default:
+    return 0;
+  }
 }
-
-bool isTerm2Operator(int code) {
-  return code == '|' || code == '&' || code == '^' || code == '!';
-}
-
-bool isTerm3Operator(int code) {
-  return code == '+' || code == '-' || code == TC_EQ || code == TC_NE ||
-         code == '<' || code == '>' || code == TC_LE || code == TC_GE;
-}
-
-bool isTerm4Operator(int code) { return code == TC_ANDAND || code == TC_OROR; }
 
 bool isPrefixOperator(int code) {
   return code == '+' || code == '-' || code == '~' || code == '!';
@@ -45,7 +61,7 @@ Expression *Parser::parseExpression() {
         location, new ExpressionNumberNode(0, false, absoluteSubsection));
   expressionReport = true;
   expressionDepth = 0;
-  auto *expression = new Expression(location, term4());
+  auto *expression = new Expression(location, binaryExpression(1));
   if (!expressionReport) {
     delete expression;
     return nullptr;
@@ -53,48 +69,28 @@ Expression *Parser::parseExpression() {
   return expression;
 }
 
-// Each level is left-associative: a loop, not recursion, so long operator
-// chains cost no stack.
-ExpressionNode *Parser::term4() {
-  ExpressionNode *left = term3();
-  while (isTerm4Operator(tokenCode())) {
-    const int op = tokenCode();
-    move();
-    ExpressionNode *right = term3();
-    left = new ExpressionNode(op, left, right);
-  }
-  return left;
+bool Parser::skimExpression() {
+  if (isLineEnd() || tokenCode() == ',')
+    return true;
+  expressionReport = true;
+  expressionDepth = 0;
+  skimming = true;
+  binaryExpression(1);
+  skimming = false;
+  return expressionReport;
 }
 
-ExpressionNode *Parser::term3() {
-  ExpressionNode *left = term2();
-  while (isTerm3Operator(tokenCode())) {
-    const int op = tokenCode();
-    move();
-    ExpressionNode *right = term2();
-    left = new ExpressionNode(op, left, right);
-  }
-  return left;
-}
-
-ExpressionNode *Parser::term2() {
-  ExpressionNode *left = term1();
-  while (isTerm2Operator(tokenCode())) {
-    const int op = tokenCode();
-    move();
-    ExpressionNode *right = term1();
-    left = new ExpressionNode(op, left, right);
-  }
-  return left;
-}
-
-ExpressionNode *Parser::term1() {
+// The operators binding at least as tightly as lowest, by precedence
+// climbing: an operand, then each operator with the operand to its right
+// (which takes the tighter operators after it). Chains of one level are a
+// loop, not recursion, so long ones cost no stack.
+ExpressionNode *Parser::binaryExpression(int lowest) {
   ExpressionNode *left = unaryFactor();
-  while (isTerm1Operator(tokenCode())) {
+  for (int level; (level = bindingOf(tokenCode())) >= lowest;) {
     const int op = tokenCode();
     move();
-    ExpressionNode *right = unaryFactor();
-    left = new ExpressionNode(op, left, right);
+    ExpressionNode *right = binaryExpression(level + 1);
+    left = skimming ? nullptr : new ExpressionNode(op, left, right);
   }
   return left;
 }
@@ -107,7 +103,7 @@ ExpressionNode *Parser::unaryFactor() {
   while (isPrefixOperator(tokenCode())) {
     const int op = tokenCode();
     move();
-    if (op == '+')
+    if (op == '+' || skimming)
       continue;
     auto *node = new ExpressionNode(op);
     if (bottom)
@@ -128,9 +124,14 @@ ExpressionNode *Parser::factor() {
   if (code == TC_WORD) {
     Symbol *symbol = symtab->getSymbol(static_cast<const Word *>(token));
     move();
-    return new ExpressionSymbolNode(symbol, symbol->getValue());
+    return skimming ? nullptr
+                    : new ExpressionSymbolNode(symbol, symbol->getValue());
   }
   if (code == TC_NUMBER) {
+    if (skimming) {
+      move();
+      return nullptr;
+    }
     // The lexer reuses its number object: read it before moving on.
     const auto *number = static_cast<const Number *>(token);
     auto *node = new ExpressionNumberNode(number->getValue(), number->isFloat(),
@@ -160,7 +161,7 @@ ExpressionNode *Parser::parenthesizedFactor() {
   }
   move();
   ++expressionDepth;
-  ExpressionNode *node = term4();
+  ExpressionNode *node = binaryExpression(1);
   --expressionDepth;
   if (tokenCode() == ')') {
     move();
@@ -185,7 +186,8 @@ ExpressionNode *Parser::locationCounterFactor() {
   // than make bytes.
   ++impureStatementCount;
   if (!currentSubsection)
-    return new ExpressionNumberNode(0, false, absoluteSubsection);
+    return skimming ? nullptr
+                    : new ExpressionNumberNode(0, false, absoluteSubsection);
   const std::string name = ".L$dot$" + location.getName() + ":" +
                            std::to_string(location.getLine()) + ":" +
                            std::to_string(location.getCol());
@@ -194,5 +196,6 @@ ExpressionNode *Parser::locationCounterFactor() {
     setLabelValue(symbol, location);
   else
     setNextSymbolValue(symbol);
-  return new ExpressionSymbolNode(symbol, symbol->getValue());
+  return skimming ? nullptr
+                  : new ExpressionSymbolNode(symbol, symbol->getValue());
 }

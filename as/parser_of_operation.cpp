@@ -281,15 +281,21 @@ bool Parser::isNotRegister(int i) {
 bool Parser::getVField() {
   staging->setVPresent(true);
   Subsection *sub = currentSubsection;
+  if (pass == 1) {
+    // Only the word is counted: whether the operand is well formed.
+    const bool wellFormed = skimExpression();
+    if (!wellFormed)
+      move(TC_NEWLINE);
+    sub->moveDot(4);
+    return wellFormed;
+  }
   std::unique_ptr<Expression> expression(parseExpression());
   if (!expression) {
     move(TC_NEWLINE);
     sub->moveDot(4);
     return false;
   }
-  bool ok = true;
-  if (pass == 2)
-    ok = evalVValue(expression.get());
+  const bool ok = evalVValue(expression.get());
   sub->moveDot(4);
   return ok;
 }

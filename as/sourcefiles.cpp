@@ -3,6 +3,7 @@
 #include "sourcefiles.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,13 +32,16 @@ std::shared_ptr<const SourceText> SourceFiles::read(const std::string &path) {
   if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
       status.st_size > 0)
     capacity = static_cast<size_t>(status.st_size) + 1;
-  std::string &bytes = text->bytes;
-  bytes.resize(capacity);
+  std::unique_ptr<char[]> bytes(new char[capacity]);
   size_t used = 0;
   for (;;) {
-    if (used == bytes.size())
-      bytes.resize(bytes.size() * 2);
-    ssize_t n = ::read(fd, &bytes[used], bytes.size() - used);
+    if (used == capacity) {
+      std::unique_ptr<char[]> larger(new char[capacity * 2]);
+      std::memcpy(larger.get(), bytes.get(), used);
+      bytes = std::move(larger);
+      capacity *= 2;
+    }
+    ssize_t n = ::read(fd, bytes.get() + used, capacity - used);
     if (n > 0) {
       used += static_cast<size_t>(n);
       continue;
@@ -49,7 +53,8 @@ std::shared_ptr<const SourceText> SourceFiles::read(const std::string &path) {
       break;
     }
   }
-  bytes.resize(used);
+  text->storage = std::move(bytes);
+  text->bytes = std::string_view(text->storage.get(), used);
   ::close(fd);
   return text;
 }

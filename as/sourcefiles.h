@@ -5,13 +5,17 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 // What one read of a file gave: its bytes up to the end or up to a read
 // failure, and the failure's text.
 struct SourceText {
   bool opened = false;
-  std::string bytes;
+  // The bytes read, in storage that is not cleared before the read fills
+  // it: a large source is touched once.
+  std::string_view bytes;
+  std::unique_ptr<char[]> storage;
   std::string error; // empty: the whole file was read
 };
 

@@ -47,9 +47,30 @@ const Section *Value::getSection() const {
   return sub ? sub->getSection() : nullptr;
 }
 
+void Symbol::ValueList::push_back(Value *v) {
+  if (many.empty() && !one) {
+    one = v;
+    return;
+  }
+  if (many.empty())
+    many.push_back(one);
+  many.push_back(v);
+}
+
+void Symbol::ValueList::pop_back() {
+  if (many.empty()) {
+    one = nullptr;
+    return;
+  }
+  many.pop_back();
+  if (many.size() == 1) {
+    one = many.front();
+    many.clear();
+  }
+}
+
 Symbol::Symbol(const Word *name) : name(name) {
-  owned.push_back(std::make_unique<Value>());
-  values.push_back(owned.back().get());
+  values.push_back(&first);
   current = values.back();
 }
 
@@ -78,8 +99,8 @@ void Symbol::setValue(Expression *expression, bool isOffset) {
     current->setIsOffset(isOffset);
     return;
   }
-  owned.push_back(std::make_unique<Value>(expression, isOffset));
-  values.push_back(owned.back().get());
+  more.push_back(std::make_unique<Value>(expression, isOffset));
+  values.push_back(more.back().get());
   current = values.back();
 }
 

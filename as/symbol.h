@@ -110,20 +110,38 @@ public:
   void setEachTimeCalculatedExpression(Expression *e);
 
 private:
+  // The values still to walk: most symbols have one, kept in place; more
+  // go to the heap.
+  class ValueList {
+  public:
+    size_t size() const { return many.empty() ? (one ? 1 : 0) : many.size(); }
+    Value *back() const { return many.empty() ? one : many.back(); }
+    Value **begin() { return many.empty() ? &one : many.data(); }
+    Value **end() { return begin() + size(); }
+    void push_back(Value *v);
+    void pop_back();
+
+  private:
+    Value *one = nullptr;
+    std::vector<Value *> many; // all of them once there are two
+  };
+
   bool defined = false;
   bool relocationTarget = false;
-  const Word *name;
+  bool bindAlreadySet = false;
   uint32_t index = 0;
+  const Word *name;
   Elf32_Sym sym{};
   // Every value ever given, kept to the end of the run: expression trees
-  // refer to values that pass 2 has already walked past.
-  std::vector<std::unique_ptr<Value>> owned;
+  // refer to values that pass 2 has already walked past. The first is
+  // part of the symbol.
+  Value first;
+  std::vector<std::unique_ptr<Value>> more;
   // Values still to walk, in definition order in pass 1 and reversed
   // (the next one last) in pass 2. Never empty.
-  std::vector<Value *> values;
+  ValueList values;
   Value *current = nullptr;
   std::unique_ptr<Expression> eachTimeCalculatedExpression;
-  bool bindAlreadySet = false;
 };
 
 #endif

@@ -29,8 +29,7 @@ Symbol *Symtab::getSymbol(const Word *name) {
     if (*slot)
       return *slot;
   }
-  symbols.push_back(std::make_unique<Symbol>(name));
-  Symbol *symbol = symbols.back().get();
+  Symbol *symbol = &symbols.emplace_back(name);
   order.push_back(symbol);
   if (claim)
     name->symbolEntry() = {tag, symbol};
@@ -58,6 +57,10 @@ void Symtab::adjustSymbolValues() {
 
 const std::vector<Symbol *> &Symtab::getSymbolSequence(std::string &strtab) {
   strtab.assign(1, '\0');
+  size_t names = 1;
+  for (const Symbol *symbol : order)
+    names += symbol->getStrName().size() + 1;
+  strtab.reserve(names);
   for (Symbol *symbol : order) {
     const Section *section = symbol->getValue()->getSection();
     if (section) {

@@ -4,12 +4,14 @@
 #define ZV_AS_SYMTAB_H
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-class Symbol;
+#include "symbol.h"
+
 class Word;
 
 class Symtab {
@@ -42,7 +44,7 @@ private:
   // here instead.
   const uint32_t tag;
   std::unordered_map<const Word *, Symbol *> claimedElsewhere;
-  std::vector<std::unique_ptr<Symbol>> symbols; // creation order
+  std::deque<Symbol> symbols; // creation order; never moved
   std::vector<Symbol *> order;
   uint32_t count = 0;
   std::vector<Symbol *> emission;

@@ -15,13 +15,25 @@ size_t slotOf(uint32_t hash, size_t mask) {
 }
 } // namespace
 
+namespace {
+// Names are short: a byte loop beats a call to memcmp.
+bool sameBytes(const char *a, const char *b, size_t n) {
+  for (size_t i = 0; i < n; ++i)
+    if (a[i] != b[i])
+      return false;
+  return true;
+}
+} // namespace
+
 size_t WordMap::find(std::string_view name, uint32_t hash) const {
   const size_t mask = slots.size() - 1;
   for (size_t i = slotOf(hash, mask);; i = (i + 1) & mask) {
     const Slot &slot = slots[i];
     if (!slot.word)
       return i;
-    if (slot.hash == hash && slot.word->name == name)
+    if (slot.hash == hash && slot.length == uint32_t(name.size()) &&
+        slot.word->name.size() == name.size() &&
+        sameBytes(slot.word->name.data(), name.data(), name.size()))
       return i;
   }
 }
@@ -42,33 +54,37 @@ void WordMap::grow() {
 
 Word *WordMap::insert(size_t at, std::string_view name, uint32_t hash,
                       int code) {
+  // At most half full: probes stay short.
+  if ((count + 1) * 2 > slots.size()) {
+    grow();
+    at = find(name, hash);
+  }
   storage.emplace_back(std::string(name), code);
   Word *word = &storage.back();
   word->hash = hash;
-  slots[at] = {hash, word};
+  slots[at] = {hash, static_cast<uint32_t>(name.size()), word};
   ++count;
   return word;
 }
 
 Word *WordMap::getWord(std::string_view name, uint32_t hash) {
-  // At most half full: probes stay short.
-  if ((count + 1) * 2 > slots.size())
-    grow();
-  const size_t at = find(name, hash);
-  if (Word *word = slots[at].word)
-    return word;
+  const size_t at = slots.empty() ? 0 : find(name, hash);
+  if (!slots.empty() && slots[at].word)
+    return slots[at].word;
   return insert(at, name, hash, TC_WORD);
 }
 
 Word *WordMap::putWord(const std::string &name, int code) {
-  if ((count + 1) * 2 > slots.size())
-    grow();
   const uint32_t hash = hashOf(name);
-  const size_t at = find(name, hash);
-  if (slots[at].word) {
-    // The old word leaves the table but stays alive.
-    slots[at].word = nullptr;
-    --count;
+  const size_t at = slots.empty() ? 0 : find(name, hash);
+  if (!slots.empty() && slots[at].word) {
+    // The old word leaves the table but stays alive; its slot takes the
+    // new one.
+    storage.emplace_back(name, code);
+    Word *word = &storage.back();
+    word->hash = hash;
+    slots[at].word = word;
+    return word;
   }
   return insert(at, name, hash, code);
 }

@@ -44,6 +44,7 @@ private:
   // settles almost every mismatch without touching the word.
   struct Slot {
     uint32_t hash = 0;
+    uint32_t length = 0; // of the name
     Word *word = nullptr;
   };
 
