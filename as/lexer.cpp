@@ -62,6 +62,7 @@ bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
 bool isWordChar(char c) {
   return classes.of[static_cast<unsigned char>(c)] & CC_WORD;
 }
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 // What a string holds as it is written: no quote, escape, line end or NUL.
 bool isPlainStringChar(char c) {
   return c != '"' && c != '\\' && c != '\n' && c != 0;
@@ -147,7 +148,7 @@ Token *Lexer::operatorWord(const char *spelling) {
 Token *Lexer::scan() {
   for (;;) {
     char c = reader.getCurrentChar();
-    while (c == ' ' || c == '\t' || c == '\r')
+    while (isBlank(c))
       c = reader.getChar();
     reader.getLastReadCharacterPosition(tokenLocation);
 

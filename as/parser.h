@@ -140,6 +140,17 @@ public:
   // The expression at the current token, owned by the caller; null after
   // a syntax error (already reported and counted).
   Expression *parseExpression();
+  // An operand that is no more than an integer literal, or a minus and one,
+  // up to a comma or the line end: its value and where it began.
+  struct PlainNumber {
+    bool found = false;
+    int64_t value = 0;
+    Location location;
+  };
+  // parseExpression, except that a plain number (see PlainNumber) is given
+  // in plain, with null returned: data operands mostly are, and they need
+  // no tree. Every message and every other result is parseExpression's.
+  Expression *parseExpressionOrNumber(PlainNumber &plain);
   // Reads the expression as parseExpression does, with the same messages
   // and the same symbols made, but builds nothing; false after a syntax
   // error. For pass 1, which only asks whether an operand is well formed.
@@ -163,6 +174,8 @@ public:
   std::unique_ptr<Expression>
   parseAbsoluteOperand(long long &value, const NotAbsoluteText &message = {});
   int64_t adjustValue(Expression *expression, unsigned size);
+  // adjustValue for a value that is an absolute number.
+  int64_t adjustNumber(int64_t value, const Location &location, unsigned size);
   bool truncateToSignificantBytes(int64_t &value, const Section *section,
                                   unsigned size) const;
 
@@ -192,8 +205,10 @@ private:
   const Operation *errorOperation = nullptr; // "?_ERROR_?"
 
   // ---- parser_of_expression.cpp ----
+  Expression *finishExpression(const Location &location, ExpressionNode *root);
   ExpressionNode *binaryExpression(int lowest);
-  ExpressionNode *unaryFactor();
+  ExpressionNode *binaryExpressionFrom(ExpressionNode *left, int lowest);
+  ExpressionNode *unaryFactor(int readPrefix = 0);
   ExpressionNode *factor();
   ExpressionNode *parenthesizedFactor();
   ExpressionNode *locationCounterFactor();

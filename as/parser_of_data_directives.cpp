@@ -236,8 +236,13 @@ void Parser::evalInitMemory(const InitMemoryPseudoOperation *directive) {
         moven(',');
       currentSubsection->moveDot(unit);
     } else if (kind == DK_INTEGER) {
-      ExpressionPtr e(parseExpression());
-      if (!e) {
+      PlainNumber plain;
+      ExpressionPtr e(parseExpressionOrNumber(plain));
+      if (plain.found) {
+        // An absolute number: no relocation.
+        writeInteger(data, adjustNumber(plain.value, plain.location, unit),
+                     unit);
+      } else if (!e) {
         moven(',');
         if (data) // keep the buffer in step with the counter
           writeInteger(data, 0, unit);

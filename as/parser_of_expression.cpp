@@ -61,12 +61,7 @@ Expression *Parser::parseExpression() {
         location, new ExpressionNumberNode(0, false, absoluteSubsection));
   expressionReport = true;
   expressionDepth = 0;
-  auto *expression = new Expression(location, binaryExpression(1));
-  if (!expressionReport) {
-    delete expression;
-    return nullptr;
-  }
-  return expression;
+  return finishExpression(location, binaryExpression(1));
 }
 
 bool Parser::skimExpression() {
@@ -80,12 +75,62 @@ bool Parser::skimExpression() {
   return expressionReport;
 }
 
+Expression *Parser::parseExpressionOrNumber(PlainNumber &plain) {
+  plain.found = false;
+  const int code = tokenCode();
+  const bool minus = code == '-';
+  if (!minus && code != TC_NUMBER)
+    return parseExpression();
+  const Location location = getTokenLocation();
+  expressionReport = true;
+  expressionDepth = 0;
+  if (minus) {
+    move();
+    if (tokenCode() != TC_NUMBER)
+      return finishExpression(location, binaryExpressionFrom(unaryFactor('-'), 1));
+  }
+  // The lexer reuses its number object: read it before moving on.
+  const auto *number = static_cast<const Number *>(token);
+  const int64_t value = number->getValue();
+  const bool isFloat = number->isFloat();
+  move();
+  if (!isFloat && (isLineEnd() || tokenCode() == ',')) {
+    // What the calculation of the tree would give: a negated integer wraps.
+    plain.found = true;
+    plain.value = minus ? int64_t(0 - uint64_t(value)) : value;
+    plain.location = location;
+    return nullptr;
+  }
+  ExpressionNode *operand =
+      new ExpressionNumberNode(value, isFloat, absoluteSubsection);
+  if (minus) {
+    auto *negation = new ExpressionNode('-');
+    negation->setLeft(operand);
+    operand = negation;
+  }
+  return finishExpression(location, binaryExpressionFrom(operand, 1));
+}
+
+Expression *Parser::finishExpression(const Location &location,
+                                     ExpressionNode *root) {
+  auto *expression = new Expression(location, root);
+  if (!expressionReport) {
+    delete expression;
+    return nullptr;
+  }
+  return expression;
+}
+
 // The operators binding at least as tightly as lowest, by precedence
 // climbing: an operand, then each operator with the operand to its right
 // (which takes the tighter operators after it). Chains of one level are a
 // loop, not recursion, so long ones cost no stack.
 ExpressionNode *Parser::binaryExpression(int lowest) {
-  ExpressionNode *left = unaryFactor();
+  return binaryExpressionFrom(unaryFactor(), lowest);
+}
+
+ExpressionNode *Parser::binaryExpressionFrom(ExpressionNode *left,
+                                             int lowest) {
   for (int level; (level = bindingOf(tokenCode())) >= lowest;) {
     const int op = tokenCode();
     move();
@@ -96,13 +141,16 @@ ExpressionNode *Parser::binaryExpression(int lowest) {
 }
 
 // Prefix operators may repeat; they are collected in a loop into a chain
-// whose last node takes the factor as its operand.
-ExpressionNode *Parser::unaryFactor() {
+// whose last node takes the factor as its operand. A first one may have been
+// read already.
+ExpressionNode *Parser::unaryFactor(int readPrefix) {
   ExpressionNode *top = nullptr;
   ExpressionNode *bottom = nullptr;
-  while (isPrefixOperator(tokenCode())) {
-    const int op = tokenCode();
-    move();
+  for (int op = readPrefix; op != 0 || isPrefixOperator(tokenCode()); op = 0) {
+    if (op == 0) {
+      op = tokenCode();
+      move();
+    }
     if (op == '+' || skimming)
       continue;
     auto *node = new ExpressionNode(op);

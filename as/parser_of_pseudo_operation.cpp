@@ -225,17 +225,22 @@ int64_t Parser::adjustValue(Expression *expression, unsigned size) {
   const int64_t value = getExpressionValue(expression);
   if (fitsField(value, size))
     return value;
-  if (isAbsoluteNumber(expression->getExpressionNode())) {
-    const int64_t cut = int64_t(uint64_t(value) & fieldMask(size));
-    warning(expression->getLocation(), "value 0x" + hex(uint64_t(value)) +
-                                           " truncated to 0x" +
-                                           hex(uint64_t(cut)));
-    return cut;
-  }
+  if (isAbsoluteNumber(expression->getExpressionNode()))
+    return adjustNumber(value, expression->getLocation(), size);
   error(expression->getLocation(), "value of " + std::to_string(value) +
                                        " too large for field of " +
                                        std::to_string(size) + " bytes");
   return value;
+}
+
+int64_t Parser::adjustNumber(int64_t value, const Location &location,
+                             unsigned size) {
+  if (fitsField(value, size))
+    return value;
+  const int64_t cut = int64_t(uint64_t(value) & fieldMask(size));
+  warning(location, "value 0x" + hex(uint64_t(value)) + " truncated to 0x" +
+                        hex(uint64_t(cut)));
+  return cut;
 }
 
 bool Parser::truncateToSignificantBytes(int64_t &value, const Section *section,

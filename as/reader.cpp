@@ -34,13 +34,13 @@ void Reader::closeFile() {
 char Reader::getCharSlow() {
   current = 0;
   if (!text)
-    return current;
+    return static_cast<char>(current);
   // The bytes before a read failure are delivered first, then the failure.
   if (!text->error.empty())
     error = text->error;
   else
     atEnd = true;
-  return current;
+  return static_cast<char>(current);
 }
 
 void Reader::end() {

@@ -28,18 +28,19 @@ public:
   // isEmpty() and isError() to tell them apart).
   char getChar() {
     if (pos < len) {
-      current = data[pos++];
-      if (current == '\n') {
+      const char c = data[pos++];
+      current = c;
+      if (c == '\n') {
         ++line;
         col = 1;
       } else {
         ++col;
       }
-      return current;
+      return c;
     }
     return getCharSlow();
   }
-  char getCurrentChar() const { return current; }
+  char getCurrentChar() const { return static_cast<char>(current); }
 
   // The bytes after the current character up to the end of the text, for
   // scanning runs of them in place.
@@ -47,7 +48,9 @@ public:
   size_t restSize() const { return len - pos; }
   // Whether the current character is the byte before rest(), so that a
   // token starting with it can be viewed in place.
-  bool isCurrentInPlace() const { return pos > 0 && data[pos - 1] == current; }
+  bool isCurrentInPlace() const {
+    return pos > 0 && data[pos - 1] == static_cast<char>(current);
+  }
   // Reads n bytes of rest() at once (none of them a line feed): the last
   // becomes the current character.
   void readInLine(size_t n) {
@@ -93,7 +96,9 @@ private:
   size_t pos = 0; // next byte of data
   size_t len = 0; // bytes of data
   bool atEnd = false;
-  char current = 0;
+  // The current character as a byte value; not a char, so that storing it
+  // does not make the compiler assume every other member may have changed.
+  int current = 0;
   unsigned line = 0;
   unsigned col = 0;
 };
