@@ -5,8 +5,8 @@
 #include <fstream>
 #include <gelf.h>
 #include <iterator>
-#include <map>
 #include <libelf.h>
+#include <map>
 #include <vector>
 
 namespace {
@@ -38,9 +38,9 @@ public:
       return "e_type " + std::to_string(eh.e_type);
     if (eh.e_machine != machine)
       return "e_machine " + std::to_string(eh.e_machine);
-    if (eh.e_shnum != 0 && (eh.e_shoff > bytes.size() ||
-                            uint64_t(eh.e_shnum) * eh.e_shentsize >
-                                bytes.size() - eh.e_shoff))
+    if (eh.e_shnum != 0 &&
+        (eh.e_shoff > bytes.size() ||
+         uint64_t(eh.e_shnum) * eh.e_shentsize > bytes.size() - eh.e_shoff))
       return "section header table outside the file";
     if (std::string p = readSections(); !p.empty())
       return p;

@@ -26,9 +26,9 @@ struct Field {
   unsigned offset;
   unsigned width;
 };
-const Field EhdrFields[] = {{4, 1},  {5, 1},  {16, 2}, {18, 2}, {24, 4},
-                            {28, 4}, {32, 4}, {36, 4}, {46, 2}, {48, 2},
-                            {50, 2}};
+const Field EhdrFields[] = {{4, 1},  {5, 1},  {16, 2}, {18, 2},
+                            {24, 4}, {28, 4}, {32, 4}, {36, 4},
+                            {46, 2}, {48, 2}, {50, 2}};
 const Field ShdrFields[] = {{0, 4},  {4, 4},  {8, 4},  {12, 4}, {16, 4},
                             {20, 4}, {24, 4}, {28, 4}, {32, 4}, {36, 4}};
 const Field SymFields[] = {{0, 4}, {4, 4}, {8, 4}, {12, 1}, {13, 1}, {14, 2}};
@@ -84,8 +84,7 @@ public:
                  size_t &count) const {
     std::vector<size_t> found;
     for (size_t i = 1; i < sectionCount(); ++i)
-      if (shField(i, 4) == type && contents(i, offset, count) &&
-          count >= entry)
+      if (shField(i, 4) == type && contents(i, offset, count) && count >= entry)
         found.push_back(i);
     if (found.empty())
       return false;
@@ -109,12 +108,10 @@ uint32_t interesting(Rng &rng, const ElfView &elf, uint32_t current,
   uint32_t v;
   switch (below(rng, 12)) {
   case 0: {
-    static const uint32_t values[] = {0,      1,          2,          3,
-                                      4,      7,          8,          16,
-                                      0x7f,   0x80,       0xff,       0x100,
-                                      0x7fff, 0x8000,     0xffff,     0xfff1,
-                                      0xfff2, 0x7fffffff, 0x80000000, 0xfffffff0,
-                                      0xffffffff};
+    static const uint32_t values[] = {
+        0,      1,      2,      3,          4,          7,          8,
+        16,     0x7f,   0x80,   0xff,       0x100,      0x7fff,     0x8000,
+        0xffff, 0xfff1, 0xfff2, 0x7fffffff, 0x80000000, 0xfffffff0, 0xffffffff};
     v = values[below(rng, sizeof values / sizeof values[0])];
     break;
   }
@@ -139,9 +136,9 @@ uint32_t interesting(Rng &rng, const ElfView &elf, uint32_t current,
   case 7:
   case 8:
     // A neighbour's offset or size: overlapping and shared contents.
-    v = sections > 1 ? elf.shField(1 + below(rng, sections - 1),
-                                   below(rng, 2) ? 16 : 20)
-                     : 0;
+    v = sections > 1
+            ? elf.shField(1 + below(rng, sections - 1), below(rng, 2) ? 16 : 20)
+            : 0;
     break;
   case 9:
     v = uint32_t(below(rng, sections + 1));
@@ -157,7 +154,8 @@ uint32_t interesting(Rng &rng, const ElfView &elf, uint32_t current,
 }
 
 template <size_t N>
-void mutateField(Rng &rng, ElfView &elf, size_t base, const Field (&fields)[N]) {
+void mutateField(Rng &rng, ElfView &elf, size_t base,
+                 const Field (&fields)[N]) {
   const Field &f = fields[below(rng, N)];
   elf.put(base + f.offset, f.width,
           interesting(rng, elf, elf.get(base + f.offset, f.width), f.width));
@@ -242,13 +240,13 @@ bool mutateArchive(Rng &rng, uint8_t *data, size_t size) {
   const Member &m = all[below(rng, all.size())];
   switch (below(rng, 4)) {
   case 0: {
-    static const char *const sizes[] = {"0", "1", "59", "60", "4294967295",
-                                        "99999999", "-1"};
+    static const char *const sizes[] = {"0",          "1",        "59", "60",
+                                        "4294967295", "99999999", "-1"};
     char field[11];
     std::snprintf(field, sizeof field, "%-10s",
-                  below(rng, 2) ? sizes[below(rng, 7)]
-                                : std::to_string(m.size + below(rng, 9) - 4)
-                                      .c_str());
+                  below(rng, 2)
+                      ? sizes[below(rng, 7)]
+                      : std::to_string(m.size + below(rng, 9) - 4).c_str());
     std::memcpy(data + m.header + 48, field, 10);
     return true;
   }
@@ -257,8 +255,8 @@ bool mutateArchive(Rng &rng, uint8_t *data, size_t size) {
     if (data[m.header] != '/' || data[m.header + 1] != ' ' || m.size < 8)
       return false;
     size_t at = m.offset + 4 * below(rng, std::min<size_t>(m.size / 4, 16));
-    uint32_t v = uint32_t(below(rng, 2) ? all[below(rng, all.size())].header
-                                        : rng());
+    uint32_t v =
+        uint32_t(below(rng, 2) ? all[below(rng, all.size())].header : rng());
     for (unsigned i = 0; i < 4; ++i)
       data[at + i] = uint8_t(v >> 8 * (3 - i));
     return true;
@@ -354,8 +352,8 @@ size_t ElfMutator::crossOver(const uint8_t *a, size_t aSize, const uint8_t *b,
   const size_t size = pa.size + LinkHarness::SeparatorSize + pb.size;
   if (size > maxOut)
     return 0;
-  const char *sep = below(rng, 4) == 0 ? LinkHarness::EntrySeparator
-                                       : LinkHarness::Separator;
+  const char *sep =
+      below(rng, 4) == 0 ? LinkHarness::EntrySeparator : LinkHarness::Separator;
   std::memcpy(out, a + pa.offset, pa.size);
   std::memcpy(out + pa.size, sep, LinkHarness::SeparatorSize);
   std::memcpy(out + pa.size + LinkHarness::SeparatorSize, b + pb.offset,

@@ -9,6 +9,7 @@
 #include "nullstream.h"
 #include "section.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -60,9 +61,40 @@ std::vector<LinkHarness::Part> LinkHarness::split(const uint8_t *data,
   return parts;
 }
 
+bool LinkHarness::asksLargeAlignment(const uint8_t *data, size_t size) {
+  // Every place the ELF magic stands may be read as an object: the part
+  // itself or an archive member.
+  for (size_t at = 0; at + 52 <= size; ++at) {
+    if (std::memcmp(data + at, "\177ELF", 4) != 0)
+      continue;
+    const uint8_t *elf = data + at;
+    const size_t length = size - at;
+    const bool big = elf[5] == ELFDATA2MSB;
+    auto get = [&](size_t offset, unsigned width) {
+      uint32_t v = 0;
+      for (unsigned i = 0; i < width; ++i)
+        v |= uint32_t(elf[offset + i]) << 8 * (big ? width - 1 - i : i);
+      return v;
+    };
+    // As libelf counts them: e_shnum, or the first header's sh_size when
+    // that is 0; headers are taken 40 bytes apart whatever e_shentsize says.
+    const size_t shoff = get(32, 4);
+    if (shoff > length || length - shoff < 40)
+      continue;
+    size_t count = get(48, 2) ? get(48, 2) : get(shoff + 20, 4);
+    count = std::min(count, (length - shoff) / 40);
+    for (size_t i = 0; i < count; ++i)
+      if (get(shoff + i * 40 + 32, 4) > LargeAlignment)
+        return true;
+  }
+  return false;
+}
+
 LinkHarness::LinkHarness() = default;
 
 int LinkHarness::run(const uint8_t *data, size_t size) {
+  if (asksLargeAlignment(data, size))
+    return -1;
   bool entry = false;
   const std::vector<Part> parts = split(data, size, entry);
   std::vector<std::string> objects, libraries, written;
