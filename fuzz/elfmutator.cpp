@@ -2,6 +2,7 @@
 // for the structure-aware linker target.
 #include "elfmutator.h"
 
+#include "elfview.h"
 #include "linkharness.h"
 
 #include <algorithm>
@@ -33,72 +34,23 @@ const Field ShdrFields[] = {{0, 4},  {4, 4},  {8, 4},  {12, 4}, {16, 4},
                             {20, 4}, {24, 4}, {28, 4}, {32, 4}, {36, 4}};
 const Field SymFields[] = {{0, 4}, {4, 4}, {8, 4}, {12, 1}, {13, 1}, {14, 2}};
 const Field RelFields[] = {{0, 4}, {4, 4}, {4, 1}, {7, 1}};
-constexpr unsigned EhdrSize = 52;
-constexpr unsigned ShdrSize = 40;
 constexpr unsigned SymSize = 16;
 constexpr unsigned RelSize = 8;
 
-// One ELF32 object inside the input, read in its own byte order.
-class ElfView {
-public:
-  ElfView(uint8_t *data, size_t size) : data(data), size(size) {
-    valid = size >= EhdrSize && std::memcmp(data, "\177ELF", 4) == 0 &&
-            data[4] == 1;
-    big = valid && data[5] == 2;
-  }
-  bool isValid() const { return valid; }
-  size_t getSize() const { return size; }
-  uint8_t *bytes() const { return data; }
-
-  uint32_t get(size_t at, unsigned width) const {
-    uint32_t v = 0;
-    for (unsigned i = 0; i < width; ++i)
-      v |= uint32_t(data[at + i]) << 8 * (big ? width - 1 - i : i);
-    return v;
-  }
-  void put(size_t at, unsigned width, uint32_t v) {
-    for (unsigned i = 0; i < width; ++i)
-      data[at + i] = uint8_t(v >> 8 * (big ? width - 1 - i : i));
-  }
-
-  // Section headers that lie wholly inside the part.
-  size_t sectionCount() const {
-    const size_t shoff = get(32, 4), shnum = get(48, 2);
-    if (shoff > size || get(46, 2) != ShdrSize)
-      return 0;
-    return std::min(shnum, (size - shoff) / ShdrSize);
-  }
-  size_t shdr(size_t i) const { return get(32, 4) + i * ShdrSize; }
-  uint32_t shField(size_t i, unsigned offset) const {
-    return get(shdr(i) + offset, 4);
-  }
-  // The contents of section i when they lie inside the part.
-  bool contents(size_t i, size_t &offset, size_t &length) const {
-    offset = shField(i, 16);
-    length = shField(i, 20);
-    return shField(i, 4) != 8 && length != 0 && offset <= size &&
-           length <= size - offset;
-  }
-  // A random section of the given type with whole entries inside the part.
-  bool pickTable(Rng &rng, uint32_t type, unsigned entry, size_t &offset,
-                 size_t &count) const {
-    std::vector<size_t> found;
-    for (size_t i = 1; i < sectionCount(); ++i)
-      if (shField(i, 4) == type && contents(i, offset, count) && count >= entry)
-        found.push_back(i);
-    if (found.empty())
-      return false;
-    contents(found[below(rng, found.size())], offset, count);
-    count /= entry;
-    return true;
-  }
-
-private:
-  uint8_t *data;
-  size_t size;
-  bool valid;
-  bool big = false;
-};
+// A random section of the given type with whole entries inside the part.
+bool pickTable(Rng &rng, const ElfView &elf, uint32_t type, unsigned entry,
+               size_t &offset, size_t &count) {
+  std::vector<size_t> found;
+  for (size_t i = 1; i < elf.sectionCount(); ++i)
+    if (elf.shField(i, 4) == type && elf.contents(i, offset, count) &&
+        count >= entry)
+      found.push_back(i);
+  if (found.empty())
+    return false;
+  elf.contents(found[below(rng, found.size())], offset, count);
+  count /= entry;
+  return true;
+}
 
 // A value on a boundary for a field of the view.
 uint32_t interesting(Rng &rng, const ElfView &elf, uint32_t current,
@@ -178,13 +130,13 @@ bool mutateObject(Rng &rng, ElfView &elf) {
     return true;
   case 4:
   case 5:
-    if (!elf.pickTable(rng, 2, SymSize, offset, count))
+    if (!pickTable(rng, elf, 2, SymSize, offset, count))
       return false;
     mutateField(rng, elf, offset + below(rng, count) * SymSize, SymFields);
     return true;
   case 6:
   case 7:
-    if (!elf.pickTable(rng, 9, RelSize, offset, count))
+    if (!pickTable(rng, elf, 9, RelSize, offset, count))
       return false;
     mutateField(rng, elf, offset + below(rng, count) * RelSize, RelFields);
     return true;
@@ -194,7 +146,7 @@ bool mutateObject(Rng &rng, ElfView &elf) {
       return false;
     size_t from = elf.shdr(below(rng, sections));
     size_t to = elf.shdr(below(rng, sections));
-    for (unsigned i = 0; i < ShdrSize; i += 4)
+    for (unsigned i = 0; i < ElfView::ShdrSize; i += 4)
       elf.put(to + i, 4, elf.get(from + i, 4));
     return true;
   }

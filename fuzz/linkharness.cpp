@@ -5,6 +5,7 @@
 #include "codegeneration.h"
 #include "elf32.h"
 #include "elfcheck.h"
+#include "elfview.h"
 #include "globalsymtab.h"
 #include "nullstream.h"
 #include "section.h"
@@ -64,27 +65,20 @@ std::vector<LinkHarness::Part> LinkHarness::split(const uint8_t *data,
 bool LinkHarness::asksLargeAlignment(const uint8_t *data, size_t size) {
   // Every place the ELF magic stands may be read as an object: the part
   // itself or an archive member.
-  for (size_t at = 0; at + 52 <= size; ++at) {
-    if (std::memcmp(data + at, "\177ELF", 4) != 0)
+  for (size_t at = 0; at + ElfView::EhdrSize <= size; ++at) {
+    const ElfView elf(data + at, size - at);
+    if (!elf.isValid())
       continue;
-    const uint8_t *elf = data + at;
-    const size_t length = size - at;
-    const bool big = elf[5] == ELFDATA2MSB;
-    auto get = [&](size_t offset, unsigned width) {
-      uint32_t v = 0;
-      for (unsigned i = 0; i < width; ++i)
-        v |= uint32_t(elf[offset + i]) << 8 * (big ? width - 1 - i : i);
-      return v;
-    };
     // As libelf counts them: e_shnum, or the first header's sh_size when
     // that is 0; headers are taken 40 bytes apart whatever e_shentsize says.
-    const size_t shoff = get(32, 4);
-    if (shoff > length || length - shoff < 40)
+    const size_t length = elf.getSize();
+    const size_t shoff = elf.get(32, 4);
+    if (shoff > length || length - shoff < ElfView::ShdrSize)
       continue;
-    size_t count = get(48, 2) ? get(48, 2) : get(shoff + 20, 4);
-    count = std::min(count, (length - shoff) / 40);
+    size_t count = elf.get(48, 2) ? elf.get(48, 2) : elf.shField(0, 20);
+    count = std::min(count, (length - shoff) / ElfView::ShdrSize);
     for (size_t i = 0; i < count; ++i)
-      if (get(shoff + i * 40 + 32, 4) > LargeAlignment)
+      if (elf.shField(i, 32) > LargeAlignment)
         return true;
   }
   return false;
