@@ -82,11 +82,16 @@ private:
     }
     if (count != 0 && shdrs[names].sh_type != SHT_STRTAB)
       return "section names not in a string table";
-    for (size_t i = 1; i < count; ++i)
-      if (shdrs[i].sh_type == SHT_STRTAB && shdrs[i].sh_size != 0 &&
-          bytes[shdrs[i].sh_offset + shdrs[i].sh_size - 1] != '\0')
-        return at("string table", i) + "without its closing NUL";
+    if (count != 0 && !endsWithNul(names))
+      return at("string table", names) + "without its closing NUL";
     return "";
+  }
+
+  // A string table that names something must end its last name; tables
+  // copied from the inputs and used by nothing are kept as they came.
+  bool endsWithNul(size_t index) const {
+    const GElf_Shdr &sh = shdrs[index];
+    return sh.sh_size == 0 || bytes[sh.sh_offset + sh.sh_size - 1] == '\0';
   }
 
   std::string checkSegments() {
@@ -112,6 +117,8 @@ private:
       return at("symbol table", index) + "of odd entries";
     if (shdrs[sh.sh_link].sh_type != SHT_STRTAB)
       return at("symbol table", index) + "without a string table";
+    if (!endsWithNul(sh.sh_link))
+      return at("string table", sh.sh_link) + "without its closing NUL";
     const uint64_t names = shdrs[sh.sh_link].sh_size;
     Elf_Data *data = elf_getdata(elf_getscn(elf, index), nullptr);
     const size_t count = sh.sh_size / sh.sh_entsize;
