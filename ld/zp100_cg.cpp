@@ -273,6 +273,13 @@ bool ZP100_CG::recalculateSymbolValueForTextSection(OutSecData *data,
   ElfObject *object = data->getElfObject();
   const char *location = object->getLocation().c_str();
   size_t index = data->getSectionIndex();
+  // Code without contents is a damaged object; its size, which common
+  // symbols may have grown, must not be read as zeros.
+  const GElf_Shdr *shdr = object->getShdr(index);
+  if (!shdr || shdr->sh_type == SHT_NOBITS) {
+    diag.fatal("%s: elf object damaged or corrupted", location);
+    return false;
+  }
   Buffer raw(0);
   if (!object->readSection(index, raw)) {
     diag.fatal("%s: %s", location, object->getLastError().c_str());
