@@ -258,7 +258,7 @@ size_t mutateParts(Rng &rng, uint8_t *data, size_t size, size_t maxSize) {
   }
   std::vector<uint8_t> out;
   join(data, parts, entry, out);
-  if (out.size() > maxSize)
+  if (out.empty() || out.size() > maxSize)
     return size;
   std::memcpy(data, out.data(), out.size());
   return out.size();
