@@ -26,9 +26,10 @@ OutSecData::OutSecData(OutSec *owner, ElfObject *object, size_t index,
   strings = (sh->sh_flags & SHF_STRINGS) != 0;
   inSize = buffer ? buffer->getDataSize() : sh->sh_size;
   // Sections with relocations are copied as they are; an entry size of 0,
-  // or one larger than the section, has no whole entry to merge by.
-  if ((sh->sh_flags & SHF_MERGE) && entsize != 0 && entsize <= inSize &&
-      !object->findRelSection(index, 1))
+  // or one larger than the section, has no whole entry to merge by, and a
+  // section without contents nothing to merge.
+  if ((sh->sh_flags & SHF_MERGE) && sh->sh_type != SHT_NOBITS &&
+      entsize != 0 && entsize <= inSize && !object->findRelSection(index, 1))
     merged = alignment <= 1 || alignment == entsize;
   if (merged && inSize % entsize != 0)
     inSize += entsize - inSize % entsize;
