@@ -37,7 +37,12 @@ CodeGeneration::CodeGeneration(uint16_t code, uint8_t encoding, uint32_t flags)
 CodeGeneration::~CodeGeneration() = default;
 
 bool CodeGeneration::setWriterError(int code) {
-  error = ioelf_base::errorText(code);
+  // The writer's own texts blame the file; an object past the offsets of
+  // ELF32 is no fault of the file.
+  if (writer && writer->isPastLimit())
+    error = "section '" + writing + "' makes the object file larger than 4 GiB";
+  else
+    error = ioelf_base::errorText(code);
   return false;
 }
 
@@ -73,8 +78,10 @@ bool CodeGeneration::generateCode(const std::string &fileName,
       writer->close();
     return false;
   }
+  // The rename is what creates the output's name: a name the system
+  // refuses is an output that cannot be opened, whatever was written.
   if (!temporary.commit(fileName))
-    return setWriterError(ioelf_base::CantWrite);
+    return setWriterError(ioelf_base::CantOpen);
   return true;
 }
 
@@ -98,6 +105,7 @@ bool CodeGeneration::writeObject(const std::string &scratchName) {
     return false;
 
   // Header tables and the ELF header.
+  writing = ".shstrtab";
   if (ioelf_base::errc e = writer->accomplish())
     return setWriterError(e);
   if (ioelf_base::errc e = writer->close())
@@ -282,7 +290,8 @@ bool CodeGeneration::getDebugInfo() {
   }
 }
 
-bool CodeGeneration::startSection(uint16_t index) {
+bool CodeGeneration::startSection(uint16_t index, const std::string &name) {
+  writing = name;
   int64_t position = writer->tellp();
   if (position < 0)
     return setWriterError(ioelf_base::CantWrite);
@@ -296,7 +305,7 @@ bool CodeGeneration::startSection(uint16_t index) {
 bool CodeGeneration::writeSectionData() {
   for (Section *section : outputList) {
     uint16_t index = section->getIndex();
-    if (!startSection(index))
+    if (!startSection(index, section->getStrName()))
       return false;
     uint64_t size = sectionDataSize(section);
     if (section->getType() == SHT_NOBITS) {
@@ -348,13 +357,13 @@ bool CodeGeneration::writeSymtab(const std::vector<Symbol *> &symbols,
   }
   writer->set_sh_info(symtabIndex, firstGlobal);
 
-  if (!startSection(strtabIndex))
+  if (!startSection(strtabIndex, ".strtab"))
     return false;
   if (ioelf_base::errc e =
           writer->addSectionData(names.data(), names.size(), strtabIndex))
     return setWriterError(e);
 
-  if (!startSection(symtabIndex))
+  if (!startSection(symtabIndex, ".symtab"))
     return false;
   Buffer buffer(encoding, EncodeChunk);
   for (const Symbol *symbol : symbols) {
@@ -374,7 +383,7 @@ bool CodeGeneration::writeRelSectionData() {
   for (Section *section : relocationList) {
     uint16_t relIndex = relSectionIndexes[section];
     writer->set_sh_link(relIndex, symtabIndex);
-    if (!startSection(relIndex))
+    if (!startSection(relIndex, ".rel" + section->getStrName()))
       return false;
 
     Buffer buffer(encoding, EncodeChunk);

@@ -68,7 +68,9 @@ private:
                         uint16_t index);
   bool addDebugSection(Section *section, const std::string &relName,
                        bool withRel);
-  bool startSection(uint16_t index);
+  // Places the section at the current position; name is what a failure
+  // to fit names.
+  bool startSection(uint16_t index, const std::string &name);
   bool flushEntries(Buffer &buffer, uint16_t index);
 
   uint16_t code;
@@ -81,6 +83,7 @@ private:
   Reltab *reltab = nullptr;
   DebugInfoProducer *producer = nullptr;
   std::string error;
+  std::string writing; // the section being written
   uint16_t symtabIndex = 0;
   uint16_t strtabIndex = 0;
   std::map<std::string, uint16_t> debugSectionIndexes;

@@ -19,17 +19,49 @@ void writeRaw(std::ostream &os, const std::string &text) {
   os.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
+bool isControl(unsigned char c) { return c < 0x20 || c == 0x7f; }
+
+// Control bytes as escapes: a message stays on one line, and text taken
+// from the source cannot drive the terminal. Printable bytes, UTF-8
+// included, stay as they are.
+void appendEscaped(std::string &out, const std::string &text) {
+  for (unsigned char c : text) {
+    if (!isControl(c)) {
+      out += static_cast<char>(c);
+      continue;
+    }
+    switch (c) {
+    case '\n':
+      out += "\\n";
+      break;
+    case '\t':
+      out += "\\t";
+      break;
+    case '\r':
+      out += "\\r";
+      break;
+    default:
+      out += "\\x";
+      out += "0123456789abcdef"[c >> 4];
+      out += "0123456789abcdef"[c & 0xf];
+      break;
+    }
+  }
+}
+
 void appendMessage(std::string &out, Severity severity,
                    const Location &location, const std::string &text,
                    bool wholeFile) {
+  std::string prefix;
   if (wholeFile) {
-    out += location.getName();
-    out += ": ";
+    prefix = location.getName();
+    prefix += ": ";
   } else {
-    location.appendPrefix(out);
+    location.appendPrefix(prefix);
   }
+  appendEscaped(out, prefix);
   out += severityText(severity);
-  out += text;
+  appendEscaped(out, text);
   out += '\n';
 }
 } // namespace
@@ -59,6 +91,7 @@ void Diagnostics::say(Severity severity, const Location &location,
                       const std::string &text, bool wholeFile) {
   if (severity == Severity::Error)
     ++errorCount;
+  ++messageCount;
   if (holding) {
     held.push_back({severity, location, text, wholeFile});
     return;

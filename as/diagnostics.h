@@ -38,6 +38,8 @@ public:
 
   // Errors said or held so far; warnings and notes do not count.
   unsigned getErrorCount() const { return errorCount; }
+  // Every message said or held so far, whatever its severity.
+  unsigned getMessageCount() const { return messageCount; }
 
   // From hold() on, messages are kept instead of written. release() writes
   // them in their order, discard() forgets them; either ends the holding.
@@ -58,6 +60,7 @@ private:
   std::vector<Diagnostic> held;
   bool holding = false;
   unsigned errorCount = 0;
+  unsigned messageCount = 0;
 };
 
 #endif

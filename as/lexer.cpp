@@ -61,12 +61,12 @@ std::string octal(unsigned value) {
 Lexer::Lexer(WordMap *words, Diagnostics *diagnostics)
     : diagnostics(diagnostics), words(words) {}
 
-bool Lexer::openFile(const FileName &name) {
+bool Lexer::openFile(const FileName &name, SourceFiles *files) {
   tokenLocation.set(name, 0, 0);
   endLineGiven = false;
   endOfFileGiven = false;
   states.clear();
-  return reader.openFile(name);
+  return reader.openFile(name, files);
 }
 
 void Lexer::closeFile() { reader.closeFile(); }

@@ -21,7 +21,8 @@ public:
   Lexer(const Lexer &) = delete;
   Lexer &operator=(const Lexer &) = delete;
 
-  bool openFile(const FileName &name);
+  // The file's text comes from files when given (see Reader::openFile).
+  bool openFile(const FileName &name, SourceFiles *files = nullptr);
   void closeFile();
 
   // The next token: one of the lexer's own three objects, overwritten by the

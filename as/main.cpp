@@ -31,6 +31,8 @@ struct Options {
   std::vector<std::string> includeDirectories;
   std::vector<std::string> files;
   bool good = true;
+  // An object from an earlier run stands where this one goes.
+  bool staleOutput = false;
 };
 
 // Goes on with the run.
@@ -208,9 +210,10 @@ int checkCommandLine(const std::string &prog, const Options &opts) {
   return Continue;
 }
 
-// The source must be a regular file and the object's place usable. A stale
-// object is deleted now so that a failed run leaves none behind. The
-// checked spellings (forward slashes) are what the run goes on with.
+// The source must be a regular file and the object's place usable and not
+// the source. A stale object goes when the run fails, not before: until
+// the included files are known it could be one of them. The checked
+// spellings (forward slashes) are what the run goes on with.
 int checkFiles(Options &opts) {
   FileStat input(opts.files.front());
   if (!input.isExists()) {
@@ -229,16 +232,20 @@ int checkFiles(Options &opts) {
                           ? "./" + input.completeBaseName() + ".o"
                           : opts.outputName;
   FileStat output(given);
+  // Checked before the stale object goes: an output that is the source
+  // would delete the source.
+  if (output.isSameFile(input)) {
+    std::cerr << "Error: '" << given
+              << "': input and output files must be distinct ('"
+              << input.filePath() << "')\n";
+    return 1;
+  }
   if (output.isExists()) {
     if (!output.isReg()) {
       std::cerr << "Error: '" << given << "' is not a regular file\n";
       return 1;
     }
-    if (std::remove(output.filePath().c_str()) != 0) {
-      std::cerr << "Error: can't delete '" << given
-                << "': " << std::strerror(errno) << "\n";
-      return 1;
-    }
+    opts.staleOutput = true;
   } else {
     std::string dir = output.path();
     if (!dir.empty() && !FileStat(dir).isExists()) {
@@ -278,11 +285,17 @@ void pruneIncludeDirectories(const std::string &prog,
   dirs.swap(kept);
 }
 
-// One assembly; returns its error count.
+// One assembly; returns its error count. A failed run leaves no object: a
+// stale one is deleted then, unless it is one of the sources.
 int assemble(const Options &opts) {
   Parser parser(opts.outputName, opts.includeDirectories, opts.processorCode,
                 opts.syntax, opts.debug);
-  return parser.parse(opts.files.front());
+  int errors = parser.parse(opts.files.front());
+  if (errors != 0 && opts.staleOutput && !parser.isOutputASource() &&
+      std::remove(opts.outputName.c_str()) != 0 && errno != ENOENT)
+    std::cerr << "Error: can't delete '" << opts.outputName
+              << "': " << std::strerror(errno) << "\n";
+  return errors;
 }
 
 // The error count is the exit status; only its low 8 bits survive, so a

@@ -95,6 +95,12 @@ int Parser::parse(const std::string &inputName) {
   runPass(inputFile);
   if (getErrorCount() != 0)
     return static_cast<int>(getErrorCount());
+  // The bytes pass 2 made must be those pass 1 laid out; anything else is
+  // an object whose symbols and sizes disagree with its contents.
+  if (!sectab->checkLayout()) {
+    diagnostics.fileError(inputFile, sectab->getLastError());
+    return static_cast<int>(getErrorCount());
+  }
 
   if (!prepareDebugSections(inputFile))
     return static_cast<int>(getErrorCount());
@@ -165,6 +171,7 @@ void Parser::runPass(const FileName &file) {
   operationCount = 0;
   blockStack.clear();
   currentSyntax = initialSyntax;
+  statementCount = impureStatementCount = 0;
   if (!tokenizer->insertFile(file)) {
     diagnostics.fileError(file,
                           "can't open '" + file.getName() + "' for reading");
@@ -187,6 +194,7 @@ void Parser::runPass(const FileName &file) {
       evalWord(static_cast<Word *>(token));
       break;
     default:
+      countStatement(false);
       errorAtToken("junk at end of line, first unrecognized token is '" +
                    unrecognizedToken(token) + "'");
       move(TC_NEWLINE);
@@ -196,7 +204,20 @@ void Parser::runPass(const FileName &file) {
       reportReadFailure(file);
       return;
     }
+    // Nothing after this can place a byte: whatever the source goes on
+    // to do, the section cannot be written.
+    if (reportSectionOverflow())
+      return;
   }
+}
+
+bool Parser::reportSectionOverflow() {
+  if (!currentSubsection || !currentSubsection->isOverflow())
+    return false;
+  diagnostics.fileError(
+      inputFile, "section '" + currentSubsection->getSection()->getStrName() +
+                     "' is larger than 4 GiB");
+  return true;
 }
 
 void Parser::reportReadFailure(const FileName &file) {
@@ -206,29 +227,64 @@ void Parser::reportReadFailure(const FileName &file) {
     diagnostics.fileError(file, tokenizer->lastError());
 }
 
+namespace {
+
+// Directives whose only effect in pass 1 is to move the current
+// subsection's counter by an amount their own text fixes.
+bool isPureDirective(int kind) {
+  switch (kind) {
+  case IK_INIT_MEMORY:
+  case PO_SKIP:
+  case PO_FILL:
+  case PO_SLEB128:
+  case PO_ULEB128:
+    return true;
+  default:
+    return false;
+  }
+}
+
+// .rept and .endr are the frame of a repetition, not part of its body.
+bool isRepetitionDirective(const PseudoOperation *directive) {
+  if (directive->getKind() == IK_TERMINATED)
+    return static_cast<const TerminatedPseudoOperation *>(directive)
+               ->getCode() == PO_REPT;
+  if (directive->getKind() == IK_TERMINATING)
+    return static_cast<const TerminatingPseudoOperation *>(directive)
+               ->getCode() == PO_ENDR;
+  return false;
+}
+
+} // namespace
+
 void Parser::evalWord(Word *word) {
   Location location = getTokenLocation();
   if (word == aliasWord) {
     bool ok = false;
     token = tokenizer->defineAlias(&ok);
-    if (ok)
+    if (ok) {
+      countStatement(false);
       return;
+    }
     // ".alias" followed by no name is an ordinary word after all.
   } else {
     move();
   }
 
   if (token->getCode() == ':') {
+    countStatement(false);
     evalLabel(word, location);
     move();
     return;
   }
   if (token->getCode() == TC_ASSIGN) {
+    countStatement(false);
     evalParagraphOperationNumberLabel(word, location);
     move();
     return;
   }
   if (word == aliasWord) {
+    countStatement(false);
     error(location,
           "expected alias name, got '" + unrecognizedToken(token) + "'");
     move(TC_NEWLINE);
@@ -237,14 +293,18 @@ void Parser::evalWord(Word *word) {
 
   const Instruction *instruction = architecture->getInstruction(word);
   if (instruction && instruction->isOperation()) {
+    countStatement(false);
     evalOperation(static_cast<const Operation *>(instruction), location);
     return;
   }
   if (instruction && instruction->isPseudoOperation()) {
-    evalPseudoOperation(static_cast<const PseudoOperation *>(instruction),
-                        location);
+    const auto *directive = static_cast<const PseudoOperation *>(instruction);
+    if (!isRepetitionDirective(directive))
+      countStatement(isPureDirective(directive->getKind()));
+    evalPseudoOperation(directive, location);
     return;
   }
+  countStatement(false);
   if (paragraphOpen) {
     // The placeholder keeps the numbers of the operations after it.
     evalOperation(errorOperation, location);
@@ -286,6 +346,7 @@ void Parser::evalLabel(Word *word, const Location &location) {
     }
   } else {
     setNextSymbolValue(symbol);
+    checkLabelPosition(symbol, location);
   }
   if (!paragraphOpen && currentSubsection->getSection()->isText())
     startParagraph();
@@ -339,6 +400,22 @@ void Parser::setLabelValue(Symbol *symbol, const Location &location) {
   auto *number = new ExpressionNumberNode(currentSubsection->getDot(), false,
                                           currentSubsection);
   symbol->setValue(new Expression(location, number), isOffset);
+}
+
+void Parser::checkLabelPosition(const Symbol *symbol,
+                                const Location &location) {
+  const Expression *e = symbol->getValue()->getExpression();
+  const ExpressionNode *root = e ? e->getExpressionNode() : nullptr;
+  if (!root || !root->isNumber())
+    return;
+  const auto *number = static_cast<const ExpressionNumberNode *>(root);
+  const uint32_t dot = currentSubsection->getRealDot();
+  if (number->getSubsection() == currentSubsection &&
+      number->getValue() == int64_t(dot))
+    return;
+  error(location, "label '" + symbol->getStrName() + "' is at offset " +
+                      std::to_string(dot) + " in pass 2, laid out at " +
+                      std::to_string(number->getValue()));
 }
 
 void Parser::setNextSymbolValue(Symbol *symbol) {

@@ -27,6 +27,7 @@ class Operation;
 class OperationData;
 class PseudoOperation;
 class Reltab;
+class ReptTerminator;
 class Section;
 class Sectab;
 class Subsection;
@@ -61,6 +62,9 @@ public:
 
   // Assembles inputName; returns the error count (0: the object was written).
   int parse(const std::string &inputName);
+  // Whether an included file turned out to be the output, which a failed
+  // run must then leave alone.
+  bool isOutputASource() const { return outputIsSource; }
 
   // ---- Diagnostics: every message of the run goes through them. ----
   // "<loc>: error: text" (warning:, note:); only errors are counted.
@@ -118,6 +122,8 @@ public:
   // ---- Statements, labels and paragraphs (parser.cpp). ----
   void setLabelValue(Symbol *symbol, const Location &location);
   void setNextSymbolValue(Symbol *symbol);
+  // Pass 2: a label must be reached where pass 1 laid it out.
+  void checkLabelPosition(const Symbol *symbol, const Location &location);
 
   // ---- Sections, symbols and relocations (parser_sections.cpp). ----
   Section *addSection(const Location &location, const Word *name, uint32_t type,
@@ -164,6 +170,15 @@ private:
   void evalLabel(Word *word, const Location &location);
   void evalParagraphOperationNumberLabel(Word *word, const Location &location);
   void eval__EOF__();
+  // Counts a statement for the repetitions around it; a pure one only moves
+  // the current subsection's counter by what its text says.
+  void countStatement(bool pure) {
+    ++statementCount;
+    if (!pure)
+      ++impureStatementCount;
+  }
+  // Reports the current section when it has passed 4 GiB; true then.
+  bool reportSectionOverflow();
   void startParagraph();
   bool prepareDebugSections(const FileName &file);
   Word *aliasWord = nullptr;                 // ".alias"
@@ -255,6 +270,8 @@ private:
   void evalEndif(const Location &location);
   void evalRept();
   void evalEndr(const Location &location, bool replaying = true);
+  void startIteration(ReptTerminator &rept);
+  bool isRepetitionSettled(ReptTerminator &rept);
   void addTerminatedPseudoOperationToStack(
       const TerminatedPseudoOperation *directive, const Location &location);
   void skipConditionalBlock();
@@ -279,7 +296,9 @@ private:
   // ---- Members. ----
   Diagnostics diagnostics; // first: everything below may report
   std::string outputName;
+  bool outputIsSource = false;
   std::vector<std::string> includeDirectories;
+  std::unordered_map<std::string, std::string> includePaths; // name -> found
   uint16_t initialSyntax;
   uint16_t currentSyntax;
   std::unique_ptr<Tokenizer> tokenizer;
@@ -296,6 +315,10 @@ private:
   bool expressionReport = false; // no error reported yet in this expression
   std::string lastTokenText;
   std::list<std::unique_ptr<Terminator>> blockStack;
+  // Statements run in this pass, the block directives of repetitions
+  // aside, and those among them that did more than make bytes.
+  uint64_t statementCount = 0;
+  uint64_t impureStatementCount = 0;
   bool paragraphOpen = false;
   std::unordered_map<const Word *, unsigned> paragraphLabels;
   uint64_t setRegisterMask = 0;

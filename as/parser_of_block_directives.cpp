@@ -8,6 +8,7 @@
 #include "expression.h"
 #include "filestat.h"
 #include "instruction.h"
+#include "subsection.h"
 #include "symbol.h"
 #include "symtab.h"
 #include "terminator.h"
@@ -173,7 +174,16 @@ void Parser::evalEndif(const Location &location) {
 // .rept count
 void Parser::evalRept() {
   long long count = 0;
-  if (!parseAbsoluteOperand(count)) {
+  ExpressionPtr e = parseAbsoluteOperand(count);
+  if (!e) {
+    skipToCurrentTerminator();
+    return;
+  }
+  if (count > MAX_COUNT) {
+    // Counts are 32-bit, as for .skip: cut, this one would repeat a
+    // plainly wrong number of times; whole, it would never end.
+    error(e->getLocation(),
+          ".rept repeat count (" + std::to_string(count) + ") is too large");
     skipToCurrentTerminator();
     return;
   }
@@ -183,8 +193,47 @@ void Parser::evalRept() {
     skipToCurrentTerminator();
     return;
   }
-  static_cast<ReptTerminator &>(*blockStack.back()).setValues(count - 1);
+  auto &rept = static_cast<ReptTerminator &>(*blockStack.back());
+  rept.setValues(count - 1);
   tokenizer->storeState();
+  startIteration(rept);
+}
+
+void Parser::startIteration(ReptTerminator &rept) {
+  ReptIteration &iteration = rept.getIteration();
+  iteration.statements = statementCount;
+  iteration.impureStatements = impureStatementCount;
+  iteration.messages = diagnostics.getMessageCount();
+  iteration.subsection = currentSubsection;
+  iteration.dot = currentSubsection ? currentSubsection->getRealDot() : 0;
+}
+
+// Whether the repetitions still to come may be left out because they would
+// do exactly what the one just ended did: nothing at all, or, with only
+// pure statements, the same bytes in the same subsection. Both passes leave
+// out the first kind alike; pass 1 counts the bytes of the second kind at
+// once (its messages would repeat, so only a silent one), while pass 2 must
+// write them.
+bool Parser::isRepetitionSettled(ReptTerminator &rept) {
+  const ReptIteration &iteration = rept.getIteration();
+  if (statementCount == iteration.statements)
+    return true;
+  if (impureStatementCount != iteration.impureStatements ||
+      currentSubsection != iteration.subsection)
+    return false;
+  // Without a section the statements could only complain.
+  if (!currentSubsection)
+    return true;
+  if (currentSubsection->isOverflow() ||
+      currentSubsection->getRealDot() < iteration.dot)
+    return false;
+  const uint64_t grown = currentSubsection->getRealDot() - iteration.dot;
+  if (grown == 0)
+    return true;
+  if (pass != 1 || diagnostics.getMessageCount() != iteration.messages)
+    return false;
+  currentSubsection->advance(grown * uint64_t(rept.getRemaining()));
+  return true;
 }
 
 // .endr. A block closed while skipping was never replayed and has no
@@ -206,8 +255,11 @@ void Parser::evalEndr(const Location &location, bool replaying) {
   }
   // Only from a line end can reading go back to the body; an input that
   // has ended ends the repetition too.
-  if (tokenCode() == TC_NEWLINE && rept.isNext()) {
+  if (tokenCode() == TC_NEWLINE && rept.getRemaining() > 0 &&
+      !isRepetitionSettled(rept)) {
+    rept.isNext();
     tokenizer->restoreState();
+    startIteration(rept);
     return;
   }
   tokenizer->purgeState();
@@ -333,13 +385,27 @@ void Parser::evalInclude() {
   move();
   if (!expectLineEnd())
     return;
+  // A name leads to the file it led to the first time: pass 2 must not
+  // find another one that appeared in between.
+  auto known = includePaths.find(name);
   std::string path;
-  if (!findIncludeFile(name, path)) {
+  if (known != includePaths.end()) {
+    path = known->second;
+  } else if (!findIncludeFile(name, path)) {
     error(location, "can't open '" + name + "' for reading: no such file");
     return;
-  }
-  if (!FileStat(path).isReg()) {
+  } else if (!FileStat(path).isReg()) {
     error(location, "can't open '" + path + "' for reading: no regular file");
+    return;
+  }
+  // The object must never replace a source, however it is spelled; a name
+  // seen before was checked then.
+  if (known == includePaths.end() &&
+      FileStat(path).isSameFile(FileStat(outputName))) {
+    outputIsSource = true;
+    error(location, "'" + path +
+                        "': input and output files must be distinct ('" +
+                        outputName + "')");
     return;
   }
   if (tokenizer->fileDepth() >= MAX_INCLUDE_DEPTH) {
@@ -351,8 +417,11 @@ void Parser::evalInclude() {
     tokenizer->end();
     return;
   }
-  if (!tokenizer->insertFile(FileName(path)))
+  if (!tokenizer->insertFile(FileName(path))) {
     error(location, "can't open '" + path + "' for reading");
+    return;
+  }
+  includePaths.emplace(name, path);
 }
 
 // .err

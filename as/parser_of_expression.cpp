@@ -181,6 +181,9 @@ ExpressionNode *Parser::parenthesizedFactor() {
 ExpressionNode *Parser::locationCounterFactor() {
   const Location location = getTokenLocation();
   move();
+  // Each use records a value of its own: a repetition with one does more
+  // than make bytes.
+  ++impureStatementCount;
   if (!currentSubsection)
     return new ExpressionNumberNode(0, false, absoluteSubsection);
   const std::string name = ".L$dot$" + location.getName() + ":" +

@@ -139,10 +139,12 @@ bool Parser::isNotSwitchBoard(int i) {
   }
   move();
 
-  uint32_t r = 0;
+  // The whole number is checked: one past 32 bits must not pass for its
+  // low bits.
+  uint64_t r = 0;
   const Word *label = nullptr;
   if (token->isNumber() && !static_cast<Number *>(token)->isFloat()) {
-    r = static_cast<uint32_t>(static_cast<Number *>(token)->getValue());
+    r = static_cast<uint64_t>(static_cast<Number *>(token)->getValue());
   } else if (token->isWord() && tokenCode() == TC_WORD) {
     label = static_cast<const Word *>(token);
     auto it = paragraphLabels.find(label);
@@ -163,7 +165,8 @@ bool Parser::isNotSwitchBoard(int i) {
   // A label set just before this operation names the operation itself;
   // that must not pass for the null reference.
   bool selfReference = label && r == 0;
-  if (selfReference || !architecture->isValidSbRef(r)) {
+  if (selfReference || r > UINT32_MAX ||
+      !architecture->isValidSbRef(static_cast<uint32_t>(r))) {
     std::string shown = std::to_string(r);
     if (operationCount == 0) {
       if (label)
@@ -184,8 +187,8 @@ bool Parser::isNotSwitchBoard(int i) {
     return true;
   }
 
-  staging->setFValue(i, r, OperationData::SBREF);
-  checkSbRef(r, label);
+  staging->setFValue(i, static_cast<uint32_t>(r), OperationData::SBREF);
+  checkSbRef(static_cast<uint32_t>(r), label);
   move();
   return false;
 }

@@ -1,14 +1,15 @@
-// reader.h - reads one source file byte by byte through a large buffer and
+// reader.h - reads one source file byte by byte from its text in memory and
 // keeps the line and column of what it read.
 #ifndef ZV_AS_READER_H
 #define ZV_AS_READER_H
 
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "filename.h"
 #include "location.h"
+#include "sourcefiles.h"
 
 class Reader {
 public:
@@ -17,16 +18,17 @@ public:
   Reader(const Reader &) = delete;
   Reader &operator=(const Reader &) = delete;
 
-  // Opens the file; the current character becomes a blank at line 1.
-  bool openFile(const FileName &name);
+  // Opens the file; the current character becomes a blank at line 1. With
+  // files, the text is the run's one read of it; without, it is read now.
+  bool openFile(const FileName &name, SourceFiles *files = nullptr);
   void closeFile();
 
   // Reads the next byte, which becomes the current character; 0 at the end
   // of the file or after a failure (a NUL byte of the file is also 0: ask
   // isEmpty() and isError() to tell them apart).
   char getChar() {
-    if (pos < len && !failed) {
-      current = buffer[pos++];
+    if (pos < len) {
+      current = data[pos++];
       if (current == '\n') {
         ++line;
         col = 1;
@@ -53,30 +55,27 @@ public:
   bool isError() const { return !error.empty(); }
   const std::string &lastError() const { return error; }
   // The end of the file has been reached (or no file is open).
-  bool isEmpty() const { return atEnd || fd < 0; }
+  bool isEmpty() const { return atEnd || !text; }
   // Stops reading: the current character becomes 0 and the file is at its
   // end.
   void end();
   const FileName &getFileName() const { return name; }
 
-  // File offset of the next byte getChar() will read; 0 without a file.
+  // Offset of the next byte getChar() will read; 0 without a file.
   int64_t tellg() const;
   // Goes back (or forth) to an offset given by tellg().
   void seekg(int64_t position);
 
 private:
   char getCharSlow();
-  bool fill();
 
   FileName name;
-  int fd = -1;
+  std::shared_ptr<const SourceText> text;
   std::string error;
-  std::vector<char> buffer;
-  size_t pos = 0;           // next byte in buffer
-  size_t len = 0;           // valid bytes in buffer
-  int64_t bufferOffset = 0; // file offset of buffer[0]
+  const char *data = nullptr;
+  size_t pos = 0; // next byte of data
+  size_t len = 0; // bytes of data
   bool atEnd = false;
-  bool failed = false; // stream no longer good (end, error or end())
   char current = 0;
   unsigned line = 0;
   unsigned col = 0;

@@ -32,26 +32,39 @@ Subsection *SectionData::find(int64_t number) const {
 }
 
 bool SectionData::sort() {
+  const bool fits = measure() <= UINT32_MAX;
+  layOut(fits);
+  return fits;
+}
+
+uint64_t SectionData::measure() {
   std::stable_sort(list.begin(), list.end(), Subsection::ComparePredicat);
-  // Measure first: a section that cannot fit gets no buffers at all rather
-  // than gigabytes for its first subsections.
-  bool fits = true;
   uint64_t end = 0;
   for (const Subsection *sub : list) {
     if (sub->isOverflow() || end > UINT32_MAX)
-      fits = false;
-    else
-      end = sub->measure(static_cast<uint32_t>(end));
+      return uint64_t(UINT32_MAX) + 1;
+    end = sub->measure(static_cast<uint32_t>(end));
   }
-  if (end > UINT32_MAX)
-    fits = false;
+  return end;
+}
+
+void SectionData::layOut(bool fits) {
+  // A section that cannot fit gets no buffers at all rather than gigabytes
+  // for its first subsections.
   uint32_t offset = 0;
   for (Subsection *sub : list) {
     if (!fits)
       sub->setOverflow();
     offset = sub->adjust(offset);
   }
-  return fits;
+  layoutSize = fits ? offset : 0;
+}
+
+bool SectionData::isMadeAsLaidOut() const {
+  for (const Subsection *sub : list)
+    if (sub->getRealDot() != sub->getLayoutEnd())
+      return false;
+  return true;
 }
 
 uint32_t SectionData::getDataSize() const {
@@ -109,18 +122,59 @@ Section *Sectab::findSectionByPrefixName(const std::string &prefix) const {
   return nullptr;
 }
 
-bool Sectab::sortSectionSubsections() {
-  bool fits = true;
+bool Sectab::checkLayout() {
   lastError.clear();
   for (Section *section : order) {
-    if (section->getIndex() > 0xfeff)
+    const SectionData *sd = getSectionData(section);
+    if (section->getIndex() > 0xfeff || !sd || sd->isMadeAsLaidOut())
       continue;
+    lastError = "section '" + section->getStrName() +
+                "' differs from its layout (" +
+                std::to_string(sd->getLayoutSize()) + " bytes laid out, " +
+                std::to_string(sd->getDataSize()) + " made)";
+    return false;
+  }
+  return true;
+}
+
+bool Sectab::sortSectionSubsections() {
+  lastError.clear();
+  // Everything is measured before anything is allocated: a section, or
+  // the object that holds them all, past 4 GiB fails here, not after
+  // gigabytes were filled.
+  //
+  // ELF32 offsets end at 4 GiB too. Besides the contents the object holds
+  // at least its header, a section header for every section and for the
+  // null entry, .strtab, .symtab and .shstrtab, the null symbol and two
+  // empty names; what else it holds is known only when it is written.
+  size_t sectionCount = 0;
+  for (const Section *section : order)
+    if (section->getIndex() <= 0xfeff)
+      ++sectionCount;
+  uint64_t objectSize = sizeof(Elf32_Ehdr) +
+                        (sectionCount + 4) * sizeof(Elf32_Shdr) +
+                        sizeof(Elf32_Sym) + 2;
+  std::vector<std::pair<SectionData *, bool>> measured;
+  for (Section *section : order) {
     SectionData *sd = getSectionData(section);
-    if (sd && !sd->sort() && fits) {
-      fits = false;
+    if (section->getIndex() > 0xfeff || !sd)
+      continue;
+    const uint64_t size = sd->measure();
+    const bool fits = size <= UINT32_MAX;
+    measured.emplace_back(sd, fits);
+    if (!lastError.empty())
+      continue;
+    if (!fits)
       lastError =
           "section '" + section->getStrName() + "' is larger than 4 GiB";
-    }
+    else if (!section->isNobits() && (objectSize += size) > UINT32_MAX)
+      lastError = "section '" + section->getStrName() +
+                  "' makes the object file larger than 4 GiB";
   }
-  return fits;
+  // A section past 4 GiB gets no buffers; when the object as a whole is,
+  // no section does.
+  const bool objectFits = objectSize <= UINT32_MAX;
+  for (auto &[sd, fits] : measured)
+    sd->layOut(fits && objectFits);
+  return lastError.empty();
 }

@@ -34,13 +34,24 @@ public:
   // Sorts the subsections by number and packs them from offset 0; false
   // when the section passed 4 GiB.
   bool sort();
+  // The two halves of sort: the size the section will have once laid out
+  // (past 0xffffffff when it cannot be), changing nothing but the order;
+  // then the layout itself, which gives the subsections their buffers only
+  // when the section fits.
+  uint64_t measure();
+  void layOut(bool fits);
   // The size of the section's contents; valid at the end of pass 2.
   uint32_t getDataSize() const;
+  // The size layout gave the section.
+  uint32_t getLayoutSize() const { return layoutSize; }
+  // After pass 2: whether every subsection ended where layout put its end.
+  bool isMadeAsLaidOut() const;
 
 private:
   Section *section;
   std::unordered_map<int64_t, std::unique_ptr<Subsection>> map;
   std::vector<Subsection *> list;
+  uint32_t layoutSize = 0;
 };
 
 class Sectab {
@@ -68,6 +79,9 @@ public:
   // Layout between the passes; false (see getLastError) when a section
   // does not fit in 32-bit offsets. The layout is done in any case.
   bool sortSectionSubsections();
+  // After pass 2: false (see getLastError) when a section came out other
+  // than it was laid out.
+  bool checkLayout();
   const std::string &getLastError() const { return lastError; }
 
 private:

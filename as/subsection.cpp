@@ -34,10 +34,12 @@ bool Subsection::ComparePredicat(const Subsection *a, const Subsection *b) {
   return a->number < b->number;
 }
 
-void Subsection::moveDot(uint32_t n) {
+void Subsection::moveDot(uint32_t n) { advance(n); }
+
+void Subsection::advance(uint64_t n) {
   // A counter that wrapped would make pass 2 write over earlier bytes of
-  // the section; stop at the limit and let layout report it.
-  uint64_t next = uint64_t(realDot) + n;
+  // the section; stop at the limit and let the parser report it.
+  uint64_t next = n > maxOffset ? maxOffset + 1 : uint64_t(realDot) + n;
   if (next > maxOffset) {
     overflow = true;
     next = maxOffset;
@@ -104,7 +106,8 @@ uint32_t Subsection::adjust(uint32_t start) {
     end = maxOffset;
   }
   realDot = offset;
-  return static_cast<uint32_t>(end);
+  layoutEnd = static_cast<uint32_t>(end);
+  return layoutEnd;
 }
 
 void Subsection::fillAlignmentBlock(uint32_t alignment, uint32_t /*fill*/,

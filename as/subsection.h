@@ -41,6 +41,8 @@ public:
   uint32_t getOffset() const { return offset; }
   int64_t getIndex() const { return number; }
   uint32_t getRealDot() const { return realDot; }
+  // The end layout gave the subsection: where pass 2 must leave realDot.
+  uint32_t getLayoutEnd() const { return layoutEnd; }
   const std::vector<SubsectionDotSequence> &getDotSequence() const {
     return dotSequence;
   }
@@ -52,6 +54,8 @@ public:
   uint64_t measure(uint32_t offset) const;
 
   void moveDot(uint32_t n);
+  // moveDot for amounts past 32 bits.
+  void advance(uint64_t n);
   // Pass 1: records an alignment request; counting restarts behind it.
   void addAlignmentBlock(uint32_t alignment, uint32_t fill, uint32_t maxSkip);
   // Pass 1: the value of a label here. An offset while isValidDot(),
@@ -76,6 +80,7 @@ protected:
   uint32_t realDot = 0;
   std::vector<SubsectionDotSequence> dotSequence;
   uint32_t offset = 0;
+  uint32_t layoutEnd = 0;
   bool overflow = false;
 };
 

@@ -127,7 +127,10 @@ void Symbol::adjustValues() {
 }
 
 void Symbol::adjustResultValue() {
-  if (sym.st_shndx == SHN_UNDEF) {
+  // A section symbol stands for the start of its section, which is what a
+  // relocation against it adds to the offset in the field; subsection 0
+  // need not be first.
+  if (sym.st_shndx == SHN_UNDEF || ELF32_ST_TYPE(sym.st_info) == STT_SECTION) {
     sym.st_value = 0;
     return;
   }

@@ -7,6 +7,7 @@
 
 #include "location.h"
 
+class Subsection;
 class TerminatedPseudoOperation;
 
 class Terminator {
@@ -31,11 +32,22 @@ private:
   const TerminatedPseudoOperation *terminated;
 };
 
+// Where one repetition of a body began: the parser's counts of statements
+// and messages, and the current subsection with its counter.
+struct ReptIteration {
+  uint64_t statements = 0;
+  uint64_t impureStatements = 0;
+  unsigned messages = 0;
+  const Subsection *subsection = nullptr;
+  uint32_t dot = 0;
+};
+
 class ReptTerminator : public Terminator {
 public:
   using Terminator::Terminator;
 
   void setValues(int64_t n) { remaining = n; }
+  int64_t getRemaining() const { return remaining; }
   // Whether another repetition follows; counts it down.
   bool isNext() {
     if (remaining == 0)
@@ -43,9 +55,11 @@ public:
     --remaining;
     return true;
   }
+  ReptIteration &getIteration() { return iteration; }
 
 private:
   int64_t remaining = 0;
+  ReptIteration iteration;
 };
 
 #endif

@@ -27,8 +27,8 @@ StreamTokenSource::StreamTokenSource(WordMap *words, Diagnostics *diagnostics)
 
 StreamTokenSource::~StreamTokenSource() { lexer.closeFile(); }
 
-bool StreamTokenSource::openFile(const FileName &name) {
-  if (lexer.openFile(name))
+bool StreamTokenSource::openFile(const FileName &name, SourceFiles *files) {
+  if (lexer.openFile(name, files))
     return true;
   error = lexer.getReader().lastError();
   return false;
@@ -98,7 +98,7 @@ bool Tokenizer::insertFile(const FileName &name) {
   auto source = std::make_unique<StreamTokenSource>(&words, diagnostics);
   // The last error stays for read failures: it tells that the input ended
   // early. The caller reports a file that does not open.
-  if (!source->openFile(name))
+  if (!source->openFile(name, &files))
     return false;
   sources.push_back(std::move(source));
   return true;

@@ -13,6 +13,7 @@
 #include "filename.h"
 #include "lexer.h"
 #include "location.h"
+#include "sourcefiles.h"
 #include "token.h"
 #include "wordmap.h"
 
@@ -76,7 +77,7 @@ public:
   StreamTokenSource(WordMap *words, Diagnostics *diagnostics);
   ~StreamTokenSource() override;
 
-  bool openFile(const FileName &name);
+  bool openFile(const FileName &name, SourceFiles *files);
   bool isStream() const override { return true; }
   Token *getToken() override { return lexer.scan(); }
   const Location &getTokenLocation() const override {
@@ -126,7 +127,8 @@ public:
   Tokenizer &operator=(const Tokenizer &) = delete;
 
   // Pushes the file on top of the stack; false when it cannot be opened
-  // (the last error is left as it was).
+  // (the last error is left as it was). A file is read once per tokenizer:
+  // inserted again, in either pass, it gives the same text.
   bool insertFile(const FileName &name);
   // The next token with aliases expanded: the parser's way to read.
   Token *nextToken();
@@ -165,6 +167,7 @@ private:
 
   Diagnostics *diagnostics;
   WordMap words;
+  SourceFiles files;
   Token none;
   std::vector<std::unique_ptr<TokenSource>> sources;
   std::unordered_map<Word *, std::unique_ptr<Alias>> aliases;

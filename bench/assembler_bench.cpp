@@ -1,5 +1,5 @@
-// assembler_bench.cpp - end-to-end speed and peak memory of zv-as on large
-// generated sources, and of the host's GNU as on the same data directives.
+// assembler_bench.cpp - speed and peak memory of zv-as on large generated
+// and on hostile sources, and of the host's GNU as on the same data.
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -294,6 +294,79 @@ void assembleData(benchmark::State &state, Workspace &ws,
   state.counters["time_ratio_zv_to_gnu"] = zvTotal / gnuTotal;
 }
 
+// A small source whose run must end as said: with an object whose .data
+// holds dataSize bytes, or with failure as the first message. Checked once
+// before timing.
+struct Hostile {
+  std::string name;
+  std::string text;
+  int64_t dataSize = -1; // -1: the run fails
+  std::string failure;   // the first message after "<source>: "
+};
+
+std::string checkOutcome(const Hostile &h, const Source &source,
+                         const std::string &object, const RunResult &r,
+                         const std::string &err) {
+  if (h.dataSize < 0) {
+    if (r.ok)
+      return "the run succeeded";
+    std::string want = source.path + ": " + h.failure;
+    std::string got = firstLine(err);
+    return got == want ? "" : "first message: " + got;
+  }
+  if (!r.ok)
+    return r.error;
+  std::string bytes;
+  if (!readSection(object, ".data", bytes) ||
+      static_cast<int64_t>(bytes.size()) != h.dataSize)
+    return ".data is not " + std::to_string(h.dataSize) + " bytes";
+  return "";
+}
+
+void assembleHostile(benchmark::State &state, Workspace &ws, const Hostile &h) {
+  const Source source = writeSource(ws, h.name + ".s", h.text);
+  const std::string object = ws.file(h.name + ".o");
+  const std::string err = ws.file(h.name + ".err");
+  const std::vector<std::string> args = {ws.zvAsPath, "--arch=ZP100",
+                                         source.path, "-o", object};
+  std::string wrong =
+      checkOutcome(h, source, object, runProgram(args, err), err);
+  if (!wrong.empty()) {
+    state.SkipWithError(wrong.c_str());
+    return;
+  }
+  double peak = 0;
+  for (auto _ : state) {
+    RunResult r = runProgram(args, err);
+    state.SetIterationTime(r.seconds);
+    peak = std::max(peak, r.peakMB);
+  }
+  state.counters["peak_MB"] = peak;
+}
+
+// Repetitions and sizes the issue of hostile input was about: each ends
+// quickly, with the bytes asked for or with the message that says why not.
+std::vector<Hostile> hostileSources() {
+  std::string nested = ".data\n";
+  for (int i = 0; i < 20; ++i)
+    nested += ".rept 10\n";
+  nested += ".byte 1\n";
+  for (int i = 0; i < 20; ++i)
+    nested += ".endr\n";
+  return {
+      {"ReptMillionBytes", ".data\n.rept 1000000\n.byte 1\n.endr\n.byte 2\n",
+       1000001, ""},
+      {"ReptMillionEndrEndsFile", ".data\n.rept 1000000\n.byte 1\n.endr\n",
+       1000000, ""},
+      {"ReptEmptyBodyHugeCount", ".data\n.rept 0xffffffff\n.endr\n.byte 2\n", 1,
+       ""},
+      {"ReptNestedPast4GiB", nested, -1,
+       "error: section '.data' is larger than 4 GiB"},
+      {"SkipJustUnder4GiB", ".data\n.skip 0xffffff00\n", -1,
+       "error: section '.data' makes the object file larger than 4 GiB"},
+  };
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -321,6 +394,15 @@ int main(int argc, char **argv) {
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1)
       ->Repetitions(3);
+  const std::vector<Hostile> hostile = hostileSources();
+  for (const Hostile &h : hostile)
+    benchmark::RegisterBenchmark(
+        ("BM_Hostile/" + h.name).c_str(),
+        [&](benchmark::State &s) { assembleHostile(s, ws, h); })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(3);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

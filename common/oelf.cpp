@@ -47,6 +47,11 @@ oelf::errc oelf::fail(errc code) {
   return code;
 }
 
+oelf::errc oelf::tooLarge() {
+  pastLimit = true;
+  return fail(CantWrite);
+}
+
 oelf::errc oelf::checkStream() {
   return out.fail() ? fail(CantWrite) : NoError;
 }
@@ -318,7 +323,7 @@ oelf::errc oelf::writeHere(const void *bytes, size_t n) {
 
 oelf::errc oelf::writeAt(const void *bytes, size_t n, uint64_t offset) {
   if (!fitsElf32(offset, n))
-    return fail(CantWrite);
+    return tooLarge();
   out.seekp(static_cast<std::streamoff>(offset));
   if (errc rc = checkStream())
     return rc;
@@ -327,7 +332,7 @@ oelf::errc oelf::writeAt(const void *bytes, size_t n, uint64_t offset) {
 
 oelf::errc oelf::writeFill(uint8_t byte, size_t n, uint64_t offset) {
   if (!fitsElf32(offset, n))
-    return fail(CantWrite);
+    return tooLarge();
   out.seekp(static_cast<std::streamoff>(offset));
   if (errc rc = checkStream())
     return rc;
@@ -430,7 +435,7 @@ oelf::errc oelf::seekEnd(uint64_t &pos) {
     return rc;
   std::streamoff at = out.tellp();
   if (at < 0 || static_cast<uint64_t>(at) > UINT32_MAX)
-    return fail(CantWrite);
+    return tooLarge();
   // Until something is written past it, the file ends before the room kept
   // for the ELF header; tables must not land there.
   pos = std::max(static_cast<uint64_t>(at), uint64_t(sizeof(Elf32_Ehdr)));
@@ -454,7 +459,7 @@ oelf::errc oelf::writeSymbolTable() {
     return rc;
   const std::string &names = symbolNames.contents();
   if (!fitsElf32(pos, names.size()))
-    return fail(CantWrite);
+    return tooLarge();
   uint16_t strtab =
       addSHEntry(".strtab", SHT_STRTAB, 0, 0, static_cast<uint32_t>(pos),
                  static_cast<uint32_t>(names.size()), 0, 0, 1, 0);
@@ -466,7 +471,7 @@ oelf::errc oelf::writeSymbolTable() {
   pos += names.size();
   uint64_t size = uint64_t(symbols.size()) * sizeof(Elf32_Sym);
   if (!fitsElf32(pos, size))
-    return fail(CantWrite);
+    return tooLarge();
   uint32_t lastLocal = 0;
   for (uint32_t i = 0; i < symbols.size(); ++i)
     if (ELF32_ST_BIND(symbols[i].st_info) == STB_LOCAL)
@@ -500,7 +505,7 @@ oelf::errc oelf::writeProgramHeaders() {
     header.e_phoff = static_cast<uint32_t>(pos);
   }
   if (!fitsElf32(header.e_phoff, segments.size() * sizeof(Elf32_Phdr)))
-    return fail(CantWrite);
+    return tooLarge();
   headerBuffer.reset();
   for (const Elf32_Phdr &ph : segments) {
     if (!headerBuffer.canAccept(sizeof ph))
@@ -535,7 +540,7 @@ oelf::errc oelf::writeSectionHeaders() {
   }
   if (!fitsElf32(header.e_shoff, tableSize) ||
       !fitsElf32(namesAt, names.size()))
-    return fail(CantWrite);
+    return tooLarge();
   Elf32_Shdr &sh = sections[shstrtab];
   sh.sh_offset = static_cast<uint32_t>(namesAt);
   sh.sh_size = static_cast<uint32_t>(names.size());

@@ -188,9 +188,13 @@ public:
   errc accomplish();
   // Close the file; "can't write" when the last buffered bytes fail.
   errc close();
+  // Whether a write failed because it would have reached past the 4 GiB
+  // that ELF32 offsets can describe, rather than at the file.
+  bool isPastLimit() const { return pastLimit; }
 
 private:
   errc fail(errc code);
+  errc tooLarge();
   errc checkStream();
   errc writeAt(const void *bytes, size_t n, uint64_t offset);
   errc writeFill(uint8_t byte, size_t n, uint64_t offset);
@@ -219,6 +223,7 @@ private:
   std::vector<Elf32_Phdr> segments;
   Buffer headerBuffer;
   errc lastError = NoError;
+  bool pastLimit = false;
 };
 
 #endif

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # package.sh BUILD_DIR - makes the Debian package of the build in a scratch
-# directory and checks it: exactly the two programs and their pages, and a
+# directory and checks it: exactly the three programs and their pages, and a
 # Depends line that names the package of every library they link.
 set -u
 build=$(cd "$1" && pwd)
@@ -20,8 +20,10 @@ deb=${debs[0]}
 
 expected='./usr/bin/zv-as
 ./usr/bin/zv-ld
+./usr/bin/zv-objdump
 ./usr/share/man/man1/zv-as.1
-./usr/share/man/man1/zv-ld.1'
+./usr/share/man/man1/zv-ld.1
+./usr/share/man/man1/zv-objdump.1'
 actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 [ "$actual" = "$expected" ] || fail "package files differ:
 $actual"
@@ -40,7 +42,8 @@ owner_of() { # library path -> package
     dpkg -S "$path" 2>/dev/null | sed -n '1s/[:,].*//p' | grep . && return
   done
 }
-for program in "$build/as/zv-as" "$build/ld/zv-ld"; do
+for program in "$build/as/zv-as" "$build/ld/zv-ld" \
+  "$build/objdump/zv-objdump"; do
   for lib in $(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }'); do
     path=$(ldd "$program" | awk -v lib="$lib" '$1 == lib { print $3 }')
     owner=$(owner_of "$path")
@@ -58,6 +61,8 @@ dpkg-deb -x "$deb" "$work/root"
   fail "the packaged zv-as does not run"
 "$work/root/usr/bin/zv-ld" -V 2>&1 | grep -q '^ZV linker version' ||
   fail "the packaged zv-ld does not run"
+"$work/root/usr/bin/zv-objdump" -V 2>&1 | grep -q '^ZV disassembler version' ||
+  fail "the packaged zv-objdump does not run"
 
 [ "$status" = 0 ] && echo "package: $(basename "$deb"); Depends: $depends"
 exit "$status"

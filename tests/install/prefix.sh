@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # prefix.sh BUILD_DIR SOURCE_DIR - installs the build into a scratch prefix
-# and checks what a user gets: the two programs and their pages only, the
+# and checks what a user gets: the three programs and their pages only, the
 # programs run from another directory and link the example as the built ones
 # do, and both pages render without a warning and cover every option.
 set -u
@@ -17,14 +17,16 @@ fi
 
 expected='bin/zv-as
 bin/zv-ld
+bin/zv-objdump
 share/man/man1/zv-as.1
-share/man/man1/zv-ld.1'
+share/man/man1/zv-ld.1
+share/man/man1/zv-objdump.1'
 actual=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
 $actual"
 
 # Nothing may lead the installed programs back into the build tree.
-for program in zv-as zv-ld; do
+for program in zv-as zv-ld zv-objdump; do
   if readelf -d "$prefix/bin/$program" | grep -qE 'RPATH|RUNPATH'; then
     fail "$program carries a run-time library path"
   fi
@@ -84,7 +86,7 @@ $lines"
 # man itself, quoting the version banner and naming every option of the
 # program's usage text.
 version_of() { "$prefix/bin/$1" -V 2>&1 </dev/null; }
-for program in zv-as zv-ld; do
+for program in zv-as zv-ld zv-objdump; do
   page=$prefix/share/man/man1/$program.1
   warnings=$(groff -ww -man -z "$page" 2>&1)
   [ -z "$warnings" ] || fail "groff warns about $program.1:
@@ -110,5 +112,10 @@ $(cat "$work/$program.err")"
   done <"$work/$program.options"
 done
 
-[ "$status" = 0 ] && echo "installed: 2 programs, 2 pages; example linked"
+# The installed disassembler reads the image the installed linker made.
+"$prefix/bin/zv-objdump" -d "$work/installed/ZP200/image.bin" >"$work/od.txt" 2>&1 &&
+  grep -q 'jmp' "$work/od.txt" ||
+  fail "the installed zv-objdump does not list the example's image"
+
+[ "$status" = 0 ] && echo "installed: 3 programs, 3 pages; example linked"
 exit "$status"

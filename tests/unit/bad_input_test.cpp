@@ -9,12 +9,15 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <grp.h>
 #include <iterator>
+#include <poll.h>
 #include <random>
 #include <signal.h>
 #include <sstream>
 #include <string>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -70,44 +73,53 @@ bool exists(const std::string &path) {
   return stat(path.c_str(), &st) == 0;
 }
 
-// Runs zv-as with the arguments in dir; stdout is dropped and stderr read
-// back. A run over the time limit is killed.
-AsRun runAs(const ScratchDir &scratch, const std::vector<std::string> &args,
-            const Limits &limits = Limits()) {
+// Starts zv-as with the arguments in dir; stdout is dropped and stderr goes
+// to errPath. -1 when it cannot be started.
+pid_t startAs(const ScratchDir &scratch, const std::vector<std::string> &args,
+              const Limits &limits, const std::string &errPath) {
   std::vector<std::string> words = {"zv-as"};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char *> argv;
   for (std::string &w : words)
     argv.push_back(w.data());
   argv.push_back(nullptr);
-  const std::string errPath = scratch.path() + "/.stderr";
   const std::string dir = scratch.path();
 
-  AsRun run;
   pid_t pid = fork();
+  if (pid != 0)
+    return pid;
+  int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  int null = open("/dev/null", O_WRONLY);
+  if (chdir(dir.c_str()) != 0 || err < 0 || null < 0 || dup2(null, 1) < 0 ||
+      dup2(err, 2) < 0)
+    _exit(125);
+  if (limits.fileSizeLimit >= 0) {
+    // A write past the limit then fails with EFBIG instead of killing.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{static_cast<rlim_t>(limits.fileSizeLimit),
+                 static_cast<rlim_t>(limits.fileSizeLimit)};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+      _exit(125);
+  }
+  if (limits.dropPrivileges &&
+      (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+    _exit(124);
+  execv(ZV_AS_PATH, argv.data());
+  _exit(127);
+}
+
+// Runs zv-as with the arguments in dir; stdout is dropped and stderr read
+// back. A run over the time limit is killed. While it runs, watch is called
+// with its process id between the checks.
+AsRun runAs(const ScratchDir &scratch, const std::vector<std::string> &args,
+            const Limits &limits = Limits(),
+            const std::function<void(pid_t)> &watch = nullptr) {
+  const std::string errPath = scratch.path() + "/.stderr";
+  AsRun run;
+  pid_t pid = startAs(scratch, args, limits, errPath);
   if (pid < 0) {
     run.err = "fork failed";
     return run;
-  }
-  if (pid == 0) {
-    int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    int null = open("/dev/null", O_WRONLY);
-    if (chdir(dir.c_str()) != 0 || err < 0 || null < 0 || dup2(null, 1) < 0 ||
-        dup2(err, 2) < 0)
-      _exit(125);
-    if (limits.fileSizeLimit >= 0) {
-      // A write past the limit then fails with EFBIG instead of killing.
-      signal(SIGXFSZ, SIG_IGN);
-      rlimit limit{static_cast<rlim_t>(limits.fileSizeLimit),
-                   static_cast<rlim_t>(limits.fileSizeLimit)};
-      if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-        _exit(125);
-    }
-    if (limits.dropPrivileges && (setgroups(0, nullptr) != 0 ||
-                                  setgid(65534) != 0 || setuid(65534) != 0))
-      _exit(124);
-    execv(ZV_AS_PATH, argv.data());
-    _exit(127);
   }
 
   auto deadline = std::chrono::steady_clock::now() +
@@ -127,7 +139,10 @@ AsRun runAs(const ScratchDir &scratch, const std::vector<std::string> &args,
       run.timedOut = true;
       break;
     }
-    usleep(2000);
+    if (watch)
+      watch(pid);
+    else
+      usleep(2000);
   }
   run.exited = !run.timedOut && WIFEXITED(status);
   if (run.exited)
@@ -420,9 +435,9 @@ TEST(BadInput, NulBytes) {
   // it.
   AsRun run = assemble(scratch, "nul.s", std::string(1 << 20, '\0'));
   expectFailure(run, "nul.s", objectOf(scratch, "nul.s"));
-  EXPECT_EQ(run.err, std::string("nul.s:1:1: error: junk at end of line, "
-                                 "first unrecognized token is '") +
-                         '\0' + "'\n");
+  // The NUL is shown as an escape, never written raw.
+  EXPECT_EQ(run.err, "nul.s:1:1: error: junk at end of line, first "
+                     "unrecognized token is '\\x00'\n");
 
   // One NUL per line: one error each, the status capped.
   std::string lines;
@@ -642,6 +657,83 @@ TEST(BadInput, VeryLongLines) {
   expectSuccess(run, objectOf(scratch, "string.s"));
   EXPECT_EQ(sectionInfo(objectOf(scratch, "string.s"), ".data").size,
             4ul << 20);
+}
+
+// Changes files while zv-as runs: as soon as it has read the watched file
+// and closed it, the run is stopped, every file is replaced by its new text
+// (a new file in place of the old), and the run goes on. A second read of
+// any of them, in either pass, sees the new text.
+class RewriteAfterFirstRead {
+public:
+  RewriteAfterFirstRead(
+      const std::string &watched,
+      std::vector<std::pair<std::string, std::string>> replacements)
+      : replacements(std::move(replacements)) {
+    fd = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    if (fd >= 0 && inotify_add_watch(fd, watched.c_str(), IN_CLOSE_NOWRITE) < 0)
+      fd = -1;
+  }
+  ~RewriteAfterFirstRead() {
+    if (fd >= 0)
+      close(fd);
+  }
+  bool isWatching() const { return fd >= 0; }
+  bool hasRewritten() const { return rewritten; }
+
+  void operator()(pid_t pid) {
+    pollfd wait{fd, POLLIN, 0};
+    if (rewritten || poll(&wait, 1, 2) <= 0)
+      return;
+    kill(pid, SIGSTOP);
+    // Waits for the stop (or the end) without collecting the process.
+    siginfo_t info{};
+    waitid(P_PID, static_cast<id_t>(pid), &info, WSTOPPED | WEXITED | WNOWAIT);
+    for (const auto &[path, text] : replacements) {
+      std::ofstream(path + ".new", std::ios::binary) << text;
+      std::rename((path + ".new").c_str(), path.c_str());
+    }
+    rewritten = true;
+    kill(pid, SIGCONT);
+  }
+
+private:
+  int fd = -1;
+  bool rewritten = false;
+  std::vector<std::pair<std::string, std::string>> replacements;
+};
+
+TEST(ChangingSource, BothPassesReadWhatTheFirstRead) {
+  if (!haveReadelf())
+    GTEST_SKIP() << "readelf is not installed";
+  ScratchDir scratch;
+  ASSERT_EQ(mkdir((scratch.path() + "/inc").c_str(), 0755), 0);
+  const std::string part = scratch.write("inc/part.s", ".long 1\n.long 2\n");
+  // Lines after the include keep the first pass busy after the file has
+  // been read: enough for a rewrite to land before the second pass.
+  std::string text = "\t.data\n\t.include \"part.s\"\nafter:\t.long 3\n";
+  const int filler = sanitized() ? 5000 : 50000;
+  for (int i = 0; i < filler; ++i)
+    text += "\t.byte 0\n";
+  scratch.write("main.s", text);
+  // The include loses a .long, a file of the same name appears where the
+  // name is tried first, and the main file shrinks.
+  RewriteAfterFirstRead rewrite(
+      part, {{part, ".long 1\n"},
+             {scratch.path() + "/part.s", ".long 0x55555555, 0x66, 0x77\n"},
+             {scratch.path() + "/main.s", "\t.data\n\t.long 9\n"}});
+  ASSERT_TRUE(rewrite.isWatching());
+  AsRun run = runAs(scratch, {"--arch=ZP100", "-I", "inc", "main.s"}, Limits(),
+                    std::ref(rewrite));
+  EXPECT_TRUE(rewrite.hasRewritten());
+  std::string object = objectOf(scratch, "main.s");
+  expectSuccess(run, object);
+  std::string data = sectionBytes(object, ".data");
+  ASSERT_EQ(data.size(), 12u + filler);
+  EXPECT_EQ(data.substr(0, 12), std::string("\1\0\0\0\2\0\0\0\3\0\0\0", 12));
+  // The label after the include is where its bytes are.
+  EXPECT_NE(capture("readelf -s -W '" + object + "' | grep ' after$'")
+                .find(": 00000008 "),
+            std::string::npos);
 }
 
 TEST(BadInput, SelfInclusionEnds) {

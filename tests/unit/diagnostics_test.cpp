@@ -93,4 +93,22 @@ TEST(DiagnosticsTest, ARecordedMessageIsSaidAsIs) {
   EXPECT_EQ(text, "r.s:4:6: warning: division by zero\n");
 }
 
+TEST(DiagnosticsTest, ControlBytesAreShownAsEscapes) {
+  std::ostringstream out;
+  Diagnostics diagnostics(out);
+  const FileName file("c\x1bs.s");
+  diagnostics.error(Location(file, 2, 3), "got 'a\nb\tc\rd\x1b[2J\x7f\x01" +
+                                              std::string(1, '\0') + "'");
+  diagnostics.hold();
+  diagnostics.warning(Location(file, 4, 0), "held\nline");
+  diagnostics.release();
+  // Printable text, the backslash and UTF-8 stay as they are.
+  diagnostics.fileError(file, "caf\xc3\xa9 \\n");
+  EXPECT_EQ(out.str(), "c\\x1bs.s:2:3: error: got "
+                       "'a\\nb\\tc\\rd\\x1b[2J\\x7f\\x01\\x00'\n"
+                       "c\\x1bs.s:3: warning: held\\nline\n"
+                       "c\\x1bs.s: error: caf\xc3\xa9 \\n\n");
+  EXPECT_EQ(diagnostics.getMessageCount(), 3u);
+}
+
 } // namespace

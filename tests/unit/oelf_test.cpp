@@ -489,6 +489,7 @@ TEST_F(OelfTest, FullDeviceIsAWriteFailure) {
   w.addSTEntry("a", 0, 0, STB_GLOBAL, STT_NOTYPE, 0, 1);
   EXPECT_EQ(w.accomplish(), oelf::CantWrite);
   EXPECT_EQ(w.getLastError(), oelf::CantWrite);
+  EXPECT_FALSE(w.isPastLimit());
 
   // A large write fails while it is being made, and the size stays.
   oelf v("/dev/full");
@@ -504,8 +505,11 @@ TEST_F(OelfTest, DataBeyondFourGigabytesIsRefused) {
   ASSERT_EQ(w.init(1, ET_REL, 0x8101, 0, 0), 0);
   uint16_t s =
       w.addSHEntry(".bss", SHT_PROGBITS, 0, 0, 0xfffffff0u, 0x0f, 0, 0, 1, 0);
+  EXPECT_FALSE(w.isPastLimit());
   EXPECT_EQ(w.addSectionData("ab", 2, s), oelf::CantWrite);
   EXPECT_EQ(w.sh_size(s), 0x0fu);
+  // The failure says it is the offsets, not the file.
+  EXPECT_TRUE(w.isPastLimit());
 }
 
 TEST_F(OelfTest, IndexLimitsAreEnforced) {

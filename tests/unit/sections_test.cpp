@@ -289,6 +289,66 @@ TEST_F(SectabTest, SubsectionsTogetherPast4GiBFailLayout) {
   EXPECT_NE(sectab.getSubsection(fine, 0)->asData()->getData(), nullptr);
 }
 
+TEST_F(SectabTest, ObjectPast4GiBFailsLayoutBeforeAnyBuffer) {
+  // Under 4 GiB on its own, but with the ELF header and the headers of
+  // .text, .data, .bss and the tables no object can hold it.
+  Section *text = makeSection(".text", SHT_PROGBITS, SHF_ALLOC | SHF_EXECINSTR);
+  sectab.getSubsection(text, 0)->moveDot(4);
+  Section *s = data();
+  sectab.getSubsection(s, 0)->moveDot(0xffffff00u);
+  makeSection(".bss", SHT_NOBITS, SHF_WRITE | SHF_ALLOC, 0);
+  EXPECT_FALSE(sectab.sortSectionSubsections());
+  EXPECT_EQ(sectab.getLastError(),
+            "section '.data' makes the object file larger than 4 GiB");
+  EXPECT_EQ(sectab.getSubsection(s, 0)->asData()->getData(), nullptr);
+  EXPECT_EQ(sectab.getSubsection(text, 0)->asData()->getData(), nullptr);
+}
+
+TEST_F(SectabTest, NobitsSectionsTakeNoRoomInTheObject) {
+  Section *bss = makeSection(".bss", SHT_NOBITS, SHF_WRITE | SHF_ALLOC, 0);
+  sectab.getSubsection(bss, 0)->moveDot(0xffffffffu);
+  Section *more = makeSection(".more", SHT_NOBITS, SHF_WRITE | SHF_ALLOC, 0);
+  sectab.getSubsection(more, 0)->moveDot(0xffffffffu);
+  Section *s = data();
+  sectab.getSubsection(s, 0)->moveDot(16);
+  EXPECT_TRUE(sectab.sortSectionSubsections()) << sectab.getLastError();
+  EXPECT_EQ(sectab.getSectionData(s)->getLayoutSize(), 16u);
+  EXPECT_EQ(sectab.getSectionData(bss)->getLayoutSize(), 0xffffffffu);
+}
+
+TEST_F(SectabTest, PassTwoMustMakeWhatLayoutGave) {
+  Section *s = data();
+  Subsection *zero = sectab.getSubsection(s, 0);
+  Subsection *one = sectab.getSubsection(s, 1);
+  zero->moveDot(4);
+  one->moveDot(2);
+  ASSERT_TRUE(sectab.sortSectionSubsections());
+  EXPECT_EQ(zero->getLayoutEnd(), 4u);
+  EXPECT_EQ(one->getLayoutEnd(), 6u);
+
+  // The same total in other subsections is still another layout.
+  zero->moveDot(3);
+  one->moveDot(3);
+  EXPECT_FALSE(sectab.checkLayout());
+  EXPECT_EQ(sectab.getLastError(),
+            "section '.data' differs from its layout (6 bytes laid out, 6 "
+            "made)");
+}
+
+TEST_F(SectabTest, PassTwoAsLaidOutIsAccepted) {
+  Section *s = data();
+  Subsection *sub = sectab.getSubsection(s, 0);
+  sub->moveDot(3);
+  sub->addAlignmentBlock(4, 0, 0);
+  sub->moveDot(2);
+  ASSERT_TRUE(sectab.sortSectionSubsections());
+  sub->moveDot(3);
+  sub->fillAlignmentBlock(4, 0, 0);
+  EXPECT_FALSE(sectab.checkLayout()); // two bytes still to come
+  sub->moveDot(2);
+  EXPECT_TRUE(sectab.checkLayout()) << sectab.getLastError();
+}
+
 TEST_F(SectabTest, AlignmentPast4GiBFailsLayout) {
   Section *s = makeSection(".bss", SHT_NOBITS, SHF_WRITE | SHF_ALLOC, 0);
   Subsection *sub = sectab.getSubsection(s, 0);

@@ -1,6 +1,8 @@
 // tokenizer_test.cpp - the token stream: includes, read failures, aliases,
 // saved states and .end.
+#include <cstdio>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <vector>
@@ -130,6 +132,74 @@ TEST_F(TokenizerTest, IncludedFileEndsBeforeTheIncludingFileGoesOn) {
   EXPECT_EQ(tokenizer.getTokenLocation().getName(), inc);
   EXPECT_EQ(rest(), "1 | EOF after | | EOF");
   EXPECT_EQ(tokenizer.getTokenLocation().getName(), "");
+}
+
+TEST_F(TokenizerTest, AFileIsReadOncePerTokenizer) {
+  std::string path = dir.write("once.s", ".byte 1\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(rest(), ".byte 1 | | EOF");
+  // Rewritten, or even removed, the file still gives the text first read:
+  // the second pass sees what the first saw.
+  dir.write("once.s", ".long 22, 33\n");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(rest(), ".byte 1 | | EOF");
+  ASSERT_EQ(std::remove(path.c_str()), 0);
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(rest(), ".byte 1 | | EOF");
+  // Another tokenizer is another run.
+  Tokenizer fresh(nullptr);
+  EXPECT_FALSE(fresh.insertFile(FileName(path)));
+}
+
+TEST_F(TokenizerTest, ASavedStateReplaysFromMemoryAtTheEndOfTheFile) {
+  // No line end after the last token: the replay starts from the end of
+  // the file, where nothing is left to read but the text kept.
+  std::string path = dir.write("end.s", "a\nb c");
+  ASSERT_TRUE(tokenizer.insertFile(FileName(path)));
+  EXPECT_EQ(next().text, "a");
+  EXPECT_EQ(next().code, TC_NEWLINE);
+  tokenizer.storeState();
+  std::string body;
+  for (int round = 0; round < 3; ++round) {
+    EXPECT_EQ(next().text, "b");
+    Scanned c = next();
+    EXPECT_EQ(c.text, "c");
+    EXPECT_EQ(c.line, 2u);
+    EXPECT_EQ(next().code, TC_NEWLINE);
+    tokenizer.restoreState();
+  }
+  tokenizer.purgeState();
+  EXPECT_EQ(rest(), "b c | EOF");
+}
+
+TEST(SourceFiles, TheFirstReadIsKept) {
+  ScratchDir dir;
+  std::string path = dir.write("f.s", "first");
+  SourceFiles files;
+  std::shared_ptr<const SourceText> one = files.get(path);
+  ASSERT_TRUE(one->opened);
+  EXPECT_EQ(one->bytes, "first");
+  EXPECT_EQ(one->error, "");
+  dir.write("f.s", "second");
+  EXPECT_EQ(files.get(path), one);
+  EXPECT_EQ(SourceFiles::read(path)->bytes, "second");
+
+  // A file that does not open stays unopened for the run, too.
+  std::string missing = dir.path() + "/missing.s";
+  EXPECT_FALSE(files.get(missing)->opened);
+  EXPECT_EQ(files.get(missing)->error,
+            "can't open file '" + missing + "' for reading");
+  dir.write("missing.s", "late");
+  EXPECT_FALSE(files.get(missing)->opened);
+}
+
+TEST(SourceFiles, AFailedReadKeepsTheBytesBeforeIt) {
+  // Reading a directory fails at the first read, after the open.
+  ScratchDir dir;
+  std::shared_ptr<const SourceText> text = SourceFiles::read(dir.path());
+  EXPECT_TRUE(text->opened);
+  EXPECT_EQ(text->bytes, "");
+  EXPECT_EQ(text->error, "can't read data from file '" + dir.path() + "'");
 }
 
 TEST_F(TokenizerTest, DeepIncludeChain) {

@@ -1,0 +1,3 @@
+; the included source must survive being named as the output
+        .data
+        .byte 1

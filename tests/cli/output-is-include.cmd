@@ -1,0 +1,1 @@
+--arch=ZP100 -o ./incl/part.s incl/main.s

@@ -1,0 +1,1 @@
+--arch=ZP100 -o same/prog.s same/prog.s

@@ -1,0 +1,8 @@
+        .data
+v:      .long 7
+        .text
+        .globl start
+start:
+        rdl v
+        jmp start
+        complete
