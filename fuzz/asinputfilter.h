@@ -7,9 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 
-// Known and being mended in the assembler itself:
-// - .rept without bounds: huge counts, nested repetitions (also through
-//   self-inclusion or an alias), a .rept whose .endr ends the file;
+// Handled by the assembler, but at a cost a fuzzer cannot afford, or
+// without a bound of the assembler's own:
+// - .rept with large counts or nested repetitions (also through
+//   self-inclusion or an alias): bounded by the 4 GiB section limit, which
+//   takes seconds to reach, and not at all when the nest makes no bytes;
 // - sections of gigabytes from .skip/.space/.fill/.align/.p2align with
 //   large operands (a data section is held in memory whole);
 // - aliases that expand into aliases, which grow exponentially (reported).
