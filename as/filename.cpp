@@ -28,3 +28,5 @@ unsigned FileName::setName(const std::string &name) {
   index = registerName(name);
   return index;
 }
+
+void FileName::clearTable() { nameTable().resize(1); }

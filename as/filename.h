@@ -20,6 +20,10 @@ public:
   // Registers name and refers to the new entry.
   unsigned setName(const std::string &name);
 
+  // Forgets every registered name; between the runs of a program that
+  // assembles more than once, when no handle is left.
+  static void clearTable();
+
 private:
   unsigned index;
 };

@@ -292,8 +292,20 @@ bool ArchCodeGen::initSectionHeaders() {
         diag.fatal("%s: image larger than 4 GiB", outputName.c_str());
         return false;
       }
-      writer->set_sh_offset(uint16_t(sec->getElfIndex()), uint32_t(fileOffset));
-      fileOffset += sec->getSize() + sec->getAlignmentByteCount();
+      const uint16_t index = uint16_t(sec->getElfIndex());
+      const uint64_t size = sec->getSize() + sec->getAlignmentByteCount();
+      writer->set_sh_offset(index, uint32_t(fileOffset));
+      // A section without contents takes no room in the file, however
+      // large it says it is: only its header carries the size.
+      if (sec->getType() == SHT_NOBITS) {
+        if (size > 0xFFFFFFFFull) {
+          diag.fatal("%s: image larger than 4 GiB", outputName.c_str());
+          return false;
+        }
+        writer->set_sh_size(index, uint32_t(size));
+        continue;
+      }
+      fileOffset += size;
     }
   if (fileOffset > 0xFFFFFFFFull) {
     diag.fatal("%s: image larger than 4 GiB", outputName.c_str());
@@ -319,6 +331,9 @@ bool ArchCodeGen::produceProgCode(bool segments) {
                    });
   for (const auto &item : order) {
     OutSec *sec = std::get<2>(item);
+    // Its header has its size already, and nothing is written for it.
+    if (!segments && sec->getType() == SHT_NOBITS)
+      continue;
     uint16_t index = uint16_t(std::get<0>(item));
     auto zeros = [&](uint64_t n) {
       if (n == 0)

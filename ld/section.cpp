@@ -24,12 +24,13 @@ OutSecData::OutSecData(OutSec *owner, ElfObject *object, size_t index,
   entsize = sh->sh_entsize;
   alignment = sh->sh_addralign;
   strings = (sh->sh_flags & SHF_STRINGS) != 0;
-  // Sections with relocations are copied as they are; an entry size of 0
-  // has nothing to merge by.
-  if ((sh->sh_flags & SHF_MERGE) && entsize != 0 &&
-      !object->findRelSection(index, 1))
-    merged = alignment <= 1 || alignment == entsize;
   inSize = buffer ? buffer->getDataSize() : sh->sh_size;
+  // Sections with relocations are copied as they are; an entry size of 0,
+  // or one larger than the section, has no whole entry to merge by, and a
+  // section without contents nothing to merge.
+  if ((sh->sh_flags & SHF_MERGE) && sh->sh_type != SHT_NOBITS &&
+      entsize != 0 && entsize <= inSize && !object->findRelSection(index, 1))
+    merged = alignment <= 1 || alignment == entsize;
   if (merged && inSize % entsize != 0)
     inSize += entsize - inSize % entsize;
   if (buffer) {

@@ -141,7 +141,7 @@ public:
     return true;
   }
   void set(uint64_t linear, uint64_t row) {
-    if (linear / 4 < cg.addressTable.size())
+    if (linear / 4 < cg.addressEntries)
       cg.addressTable[linear / 4] = uint32_t(row);
   }
 
@@ -206,7 +206,12 @@ int ZP100_CG::generate() { return generateImage(); }
 
 uint32_t ZP100_CG::rowOf(uint64_t linear) const {
   uint64_t i = linear / 4;
-  return i < addressTable.size() ? addressTable[i] : addressTable.back();
+  return addressRow(i < addressEntries ? i : addressEntries - 1);
+}
+
+uint32_t ZP100_CG::addressRow(uint64_t i) const {
+  auto it = addressTable.find(i);
+  return it == addressTable.end() ? 0 : it->second;
 }
 
 bool ZP100_CG::isTextSymbol(const Symbol *symbol) const {
@@ -233,7 +238,8 @@ bool ZP100_CG::recalculateSymbolValue() {
     text->setGlobalOutOff(textBase);
     end = text->getGlobalOutOff() + text->getSize();
   }
-  addressTable.assign(end / 4 + 1, 0);
+  addressTable.clear();
+  addressEntries = end / 4 + 1;
   textShapes.clear();
   // The entry code is dealt as in the writing pass, so that both start
   // from the same fills.
@@ -267,6 +273,13 @@ bool ZP100_CG::recalculateSymbolValueForTextSection(OutSecData *data,
   ElfObject *object = data->getElfObject();
   const char *location = object->getLocation().c_str();
   size_t index = data->getSectionIndex();
+  // Code without contents is a damaged object; its size, which common
+  // symbols may have grown, must not be read as zeros.
+  const GElf_Shdr *shdr = object->getShdr(index);
+  if (!shdr || shdr->sh_type == SHT_NOBITS) {
+    diag.fatal("%s: elf object damaged or corrupted", location);
+    return false;
+  }
   Buffer raw(0);
   if (!object->readSection(index, raw)) {
     diag.fatal("%s: %s", location, object->getLastError().c_str());
@@ -664,15 +677,15 @@ uint64_t ZP100_CG::adjustValueByRelocation(uint64_t value, uint64_t mask,
   if (!isTextSymbol(symbol))
     return genericValue(value, mask, object, index, offset, symbol, typeName);
   uint64_t linear = value + symbol->get().st_value;
-  if (linear / 4 >= addressTable.size()) {
+  if (linear / 4 >= addressEntries) {
     diag.counted("%s: invalid text section offset (0x%x) in relocation",
                  Diagnostics::place(object->getLocation(),
                                     object->getSectionName(index), offset)
                      .c_str(),
                  unsigned(linear / 4));
-    return addressTable.back();
+    return addressRow(addressEntries - 1);
   }
-  uint32_t row = addressTable[linear / 4];
+  uint32_t row = addressRow(linear / 4);
   if (row & mask & 0xFFFFFFFFull)
     printValueTruncatedMessage(object, index, offset, symbol, typeName);
   return row;

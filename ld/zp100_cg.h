@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace zvld {
@@ -92,8 +93,6 @@ public:
   static constexpr uint32_t EntryWord = 0x7A080000;
   static constexpr uint64_t UnitMemorySize = 0x8000;
 
-  const std::vector<uint32_t> &getAddressTable() const { return addressTable; }
-
   // The libdwarf producer's section callback: the image's header index of
   // a section, none for relocation sections.
   static int getDwarfSection(const char *name, int size, Dwarf_Unsigned type,
@@ -129,11 +128,18 @@ private:
   // Code symbols become rows, for the map.
   void finishSymbols() override { setTextSymbolRows(); }
   uint32_t rowOf(uint64_t linear) const;
+  // The table entry i; 0 where no operation starts.
+  uint32_t addressRow(uint64_t i) const;
   void setTextSymbolRows();
   bool isTextSymbol(const Symbol *symbol) const;
 
   ParagraphDealer dealer;
-  std::vector<uint32_t> addressTable;
+  // The address table: the row of the operation at each 4 bytes of the
+  // linked .text, by byte offset / 4, with addressEntries entries. Kept
+  // sparse: alignment may leave gaps of any size in the offsets, while the
+  // operations themselves fill at most the program memory.
+  std::unordered_map<uint64_t, uint32_t> addressTable;
+  uint64_t addressEntries = 0;
   // The operation shapes of every .text contribution, read before
   // relocation and replayed while writing.
   std::vector<std::vector<uint8_t>> textShapes;

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# deps.sh - installs the Debian packages the build and the tests need,
-# asking apt only when something is missing.
+# deps.sh [fuzz] - installs the Debian packages the build and the tests
+# need (with "fuzz", also those of the fuzz targets), asking apt only when
+# something is missing.
 set -e
 # groff-base and man-db render the manual pages; dpkg-dev and file let
-# cpack name the libraries the Debian package depends on.
+# cpack name the libraries the Debian package depends on; time measures a
+# linker case's memory.
 pkgs=(g++ cmake make libelf-dev libdwarf-dev zlib1g-dev libgtest-dev
       libgmock-dev libbenchmark-dev binutils llvm groff-base man-db dpkg-dev
-      file)
+      file time)
+# The fuzz targets: clang with its sanitizer and libFuzzer runtimes.
+if [ "${1:-}" = fuzz ]; then
+  pkgs+=(clang libclang-rt-dev)
+fi
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

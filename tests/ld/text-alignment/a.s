@@ -1,0 +1,5 @@
+; the entry paragraph
+        .text
+        .globl start
+start:  jmp start
+        complete
