@@ -551,6 +551,17 @@ bool ArchCodeGen::flushBuffer(Buffer &buffer, uint16_t index, bool toSegment) {
 }
 
 bool ArchCodeGen::getEntryPointAddress(uint64_t &address) {
+  address = 0;
+  if (entryLabel.empty())
+    return true;
+  const Symbol *symbol = nullptr;
+  if (!findEntrySymbol(symbol))
+    return false;
+  if (symbol) {
+    address = entryAddressOf(symbol);
+    return true;
+  }
+  // Not a symbol: the label is the address itself.
   bool ok = false;
   address = strToUInt32(entryLabel, ok);
   if (!ok) {
@@ -558,6 +569,10 @@ bool ArchCodeGen::getEntryPointAddress(uint64_t &address) {
     return false;
   }
   return true;
+}
+
+uint64_t ArchCodeGen::entryAddressOf(const Symbol *symbol) const {
+  return symbol->get().st_value;
 }
 
 bool ArchCodeGen::findEntrySymbol(const Symbol *&symbol) {

@@ -47,6 +47,8 @@ public:
                                            const char *typeName) = 0;
   virtual int getEntryPointCodeSize() const = 0;
   virtual bool getEntryPointAddress(uint64_t &address);
+  // The address the entry code jumps to for an entry symbol.
+  virtual uint64_t entryAddressOf(const Symbol *symbol) const;
   virtual bool initProgramHeaderTable();
   virtual bool recalculateSymbolValue();
   virtual bool produceProgCode();

@@ -691,19 +691,9 @@ uint64_t ZP100_CG::adjustValueByRelocation(uint64_t value, uint64_t mask,
   return row;
 }
 
-bool ZP100_CG::getEntryPointAddress(uint64_t &address) {
-  address = 0;
-  if (entryLabel.empty())
-    return true;
-  const Symbol *symbol = nullptr;
-  if (!findEntrySymbol(symbol))
-    return false;
-  if (symbol) {
-    address = isTextSymbol(symbol) ? rowOf(symbol->get().st_value)
-                                   : symbol->get().st_value;
-    return true;
-  }
-  return ArchCodeGen::getEntryPointAddress(address);
+uint64_t ZP100_CG::entryAddressOf(const Symbol *symbol) const {
+  return isTextSymbol(symbol) ? rowOf(symbol->get().st_value)
+                              : symbol->get().st_value;
 }
 
 } // namespace zvld

@@ -82,7 +82,7 @@ public:
                                    uint64_t offset, const Symbol *symbol,
                                    const char *typeName) override;
   int getEntryPointCodeSize() const override { return 8; }
-  bool getEntryPointAddress(uint64_t &address) override;
+  uint64_t entryAddressOf(const Symbol *symbol) const override;
   bool initProgramHeaderTable() override;
   bool recalculateSymbolValue() override;
   bool produceProgCode() override;

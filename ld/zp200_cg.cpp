@@ -69,20 +69,6 @@ uint64_t ZP200_CG::adjustValueByRelocation(uint64_t value, uint64_t mask,
   return genericValue(value, mask, object, index, offset, symbol, typeName);
 }
 
-bool ZP200_CG::getEntryPointAddress(uint64_t &address) {
-  address = 0;
-  if (entryLabel.empty())
-    return true;
-  const Symbol *symbol = nullptr;
-  if (!findEntrySymbol(symbol))
-    return false;
-  if (symbol) {
-    address = symbol->get().st_value;
-    return true;
-  }
-  return ArchCodeGen::getEntryPointAddress(address);
-}
-
 bool ZP200_CG::evalTextSection(Buffer &buffer) {
   return flushBuffer(buffer, 0, true);
 }

@@ -18,7 +18,6 @@ public:
                                    uint64_t offset, const Symbol *symbol,
                                    const char *typeName) override;
   int getEntryPointCodeSize() const override { return 8; }
-  bool getEntryPointAddress(uint64_t &address) override;
   bool initProgramHeaderTable() override;
   bool recalculateSymbolValue() override;
   bool produceProgCode() override;
