@@ -20,6 +20,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "benchdirectory.h"
 #include "childprocess.h"
 
 namespace {
@@ -73,47 +74,13 @@ bool readSection(const std::string &path, const std::string &name,
   return false;
 }
 
-// The generated sources and the programs under test; the directory and its
-// files are removed with the object.
-class Workspace {
-public:
-  // ZV_AS and ZV_GNU_AS in the environment name other programs to measure.
-  Workspace() {
-    const char *tmp = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(tmp && *tmp ? tmp : "/tmp") + "/zv-as-bench-XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) != nullptr)
-      dir = buffer.data();
-    const char *zvAs = std::getenv("ZV_AS");
-    zvAsPath = zvAs && *zvAs ? zvAs : ZV_AS_PATH;
-    const char *gnuAs = std::getenv("ZV_GNU_AS");
-    gnuAsPath = gnuAs && *gnuAs ? gnuAs : "/usr/bin/as";
-  }
-  ~Workspace() {
-    if (dir.empty())
-      return;
-    for (const std::string &f : created)
-      unlink(f.c_str());
-    rmdir(dir.c_str());
-  }
-  Workspace(const Workspace &) = delete;
-  Workspace &operator=(const Workspace &) = delete;
-
-  bool usable() const { return !dir.empty(); }
-  std::string file(const std::string &name) {
-    std::string path = dir + "/" + name;
-    created.push_back(path);
-    return path;
-  }
-
-  std::string dir;
-  std::string zvAsPath;
-  std::string gnuAsPath;
-
-private:
-  std::vector<std::string> created;
+// The generated sources and the programs under test (ZV_AS and ZV_GNU_AS in
+// the environment name others); the directory goes with everything in it.
+struct Workspace : BenchDirectory {
+  Workspace() : BenchDirectory("zv-as-bench") {}
+  std::string file(const std::string &name) const { return path(name); }
+  std::string zvAsPath = programFromEnvironment("ZV_AS", ZV_AS_PATH);
+  std::string gnuAsPath = programFromEnvironment("ZV_GNU_AS", "/usr/bin/as");
 };
 
 // A generated source with its size.

@@ -12,42 +12,19 @@
 
 #include <benchmark/benchmark.h>
 
+#include "benchdirectory.h"
 #include "childprocess.h"
 
 namespace {
 
-// A scratch directory removed with everything in it.
-class Workspace {
-public:
-  Workspace() {
-    const char *tmp = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(tmp && *tmp ? tmp : "/tmp") + "/zv-ld-bench-XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) != nullptr)
-      dir = buffer.data();
-    auto program = [](const char *variable, const char *fallback) {
-      const char *value = std::getenv(variable);
-      return std::string(value && *value ? value : fallback);
-    };
-    zvAs = program("ZV_AS", ZV_AS_PATH);
-    zvLd = program("ZV_LD", ZV_LD_PATH);
-    gnuAs = program("ZV_GNU_AS", "/usr/bin/as");
-    gnuLd = program("ZV_GNU_LD", "/usr/bin/ld");
-  }
-  ~Workspace() {
-    std::error_code ignored;
-    if (!dir.empty())
-      std::filesystem::remove_all(dir, ignored);
-  }
-  Workspace(const Workspace &) = delete;
-  Workspace &operator=(const Workspace &) = delete;
-
-  bool usable() const { return !dir.empty(); }
-  std::string path(const std::string &name) const { return dir + "/" + name; }
-
-  std::string dir, zvAs, zvLd, gnuAs, gnuLd;
+// The scratch directory and the programs measured (ZV_AS, ZV_LD, ZV_GNU_AS
+// and ZV_GNU_LD in the environment name others).
+struct Workspace : BenchDirectory {
+  Workspace() : BenchDirectory("zv-ld-bench") {}
+  std::string zvAs = programFromEnvironment("ZV_AS", ZV_AS_PATH);
+  std::string zvLd = programFromEnvironment("ZV_LD", ZV_LD_PATH);
+  std::string gnuAs = programFromEnvironment("ZV_GNU_AS", "/usr/bin/as");
+  std::string gnuLd = programFromEnvironment("ZV_GNU_LD", "/usr/bin/ld");
 };
 
 // One flavour of a link set: the objects and the link command of one linker.
