@@ -32,13 +32,13 @@ void CUSourceLineList::sort() {
   }
 }
 
-DebugInfoReader::DebugInfoReader(Elf *elf) : elf(elf) {}
+DebugInfoReader::DebugInfoReader(Elf *elf) : sections(elf) {}
 
 DebugInfoReader::~DebugInfoReader() {
   units.clear();
   if (dbg) {
     Dwarf_Error error = nullptr;
-    if (dwarf_finish(dbg, &error) != DW_DLV_OK)
+    if (dwarf_object_finish(dbg, &error) != DW_DLV_OK)
       std::cerr << "dwarf_finish failed!\n";
   }
 }
@@ -56,11 +56,12 @@ bool DebugInfoReader::init() {
   if (initialised)
     return available;
   initialised = true;
-  // The consumer would apply .rel.debug_* itself and refuses machines it
-  // does not know; the raw section offsets are what the rebuild needs.
+  // The raw section offsets are what the rebuild needs: the consumer is
+  // shown no relocation section, and told not to apply any.
   dwarf_set_reloc_application(0);
   Dwarf_Error error = nullptr;
-  int rc = dwarf_elf_init(elf, DW_DLC_READ, nullptr, nullptr, &dbg, &error);
+  int rc = dwarf_object_init_b(sections.getInterface(), nullptr, nullptr,
+                               DW_GROUPNUMBER_ANY, &dbg, &error);
   if (rc == DW_DLV_NO_ENTRY) {
     dbg = nullptr;
     return true;

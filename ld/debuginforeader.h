@@ -3,6 +3,8 @@
 #ifndef ZV_LD_DEBUGINFOREADER_H
 #define ZV_LD_DEBUGINFOREADER_H
 
+#include "dwarfsectionaccess.h"
+
 #include <libdwarf.h>
 #include <libelf.h>
 
@@ -104,7 +106,7 @@ public:
 private:
   bool fail(const char *text, Dwarf_Error error);
 
-  Elf *elf;
+  DwarfSectionAccess sections;
   Dwarf_Debug dbg = nullptr;
   std::vector<std::unique_ptr<CompilationUnit>> units;
   size_t cursor = 0;
