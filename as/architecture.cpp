@@ -280,6 +280,13 @@ std::vector<std::string> Architecture::getPseudoOperationNames() const {
   return names;
 }
 
+TableRow::Form Architecture::getMnemonicForm(const std::string &name) const {
+  const int index = operations.find(name, WordMap::hashOf(name));
+  return index < 0
+             ? TableRow::One
+             : static_cast<TableRow::Form>(operations[size_t(index)].form);
+}
+
 const Register *Architecture::getRegister(int number) const {
   if (number < 0 || static_cast<uint32_t>(number) >= RegisterFile::Count ||
       !(registerFile.present & (uint64_t(1) << number)))
@@ -289,6 +296,15 @@ const Register *Architecture::getRegister(int number) const {
 
 const Register *Architecture::getRegister(const Word *word) const {
   return word ? meaningOf(word).reg : nullptr;
+}
+
+std::string Architecture::getRegisterName(uint32_t number) const {
+  // The last row of a number is the one in force.
+  std::string name;
+  for (size_t i = 0; i < registerRowCount; ++i)
+    if (registerRows[i].number == number)
+      name = registerRows[i].name ? registerRows[i].name : "";
+  return name;
 }
 
 bool Architecture::isSectionTypeFound(const Word *word) const {

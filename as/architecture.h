@@ -110,10 +110,15 @@ public:
   std::vector<std::string> getMnemonics() const;
   // Directive names in table order.
   std::vector<std::string> getPseudoOperationNames() const;
+  // How an operation's name was made: alone, or from a stem with a type
+  // or a condition suffix (TableRow::Form); One for an unknown name.
+  TableRow::Form getMnemonicForm(const std::string &name) const;
 
   // Null for a number outside the table or an empty slot.
   const Register *getRegister(int number) const;
   const Register *getRegister(const Word *word) const;
+  // The name a register is written with; empty when it has none.
+  std::string getRegisterName(uint32_t number) const;
   uint32_t getRegisterCount() const { return registerCount; }
 
   bool isSectionTypeFound(const Word *word) const;

@@ -48,6 +48,7 @@ struct TableEntry {
   uint32_t flags = 0;
   uint32_t hash = 0;
   int32_t closer = -1; // entry index of the closing directive
+  uint8_t form = 0;     // the TableRow::Form of the row it comes from
 
   constexpr std::string_view getName() const { return {name, length}; }
 };
@@ -111,6 +112,7 @@ constexpr TableEntry makeEntry(const TableRow &row, const char *suffix,
   e.code = row.code;
   e.index = index;
   e.flags = row.flags;
+  e.form = row.form;
   e.hash = WordMap::hashOf(e.getName());
   return e;
 }

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "directiveplacement.h"
 #include "expression.h"
 #include "expressioncalculator.h"
 #include "expressionnode.h"
@@ -13,32 +14,6 @@
 #include "token.h"
 
 namespace {
-
-// Where a directive may stand.
-enum class Placement { Anywhere, DataSection, OutsideParagraph, TextSection };
-
-Placement placementOf(int kind) {
-  switch (kind) {
-  case PO_ALIGN:
-  case PO_P2ALIGN:
-  case PO_FILL:
-  case PO_SKIP:
-  case PO_SLEB128:
-  case PO_ULEB128:
-  case IK_INIT_MEMORY:
-    return Placement::DataSection;
-  case PO_FILE:
-  case PO_INCLUDE:
-  case PO_SECTION:
-  case PO_SUBSECTION:
-  case PO_SYNTAX:
-    return Placement::OutsideParagraph;
-  case PO_LOC:
-    return Placement::TextSection;
-  default:
-    return Placement::Anywhere;
-  }
-}
 
 std::string hex(uint64_t v) {
   std::ostringstream os;

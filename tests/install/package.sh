@@ -23,7 +23,8 @@ expected='./usr/bin/zv-as
 ./usr/bin/zv-objdump
 ./usr/share/man/man1/zv-as.1
 ./usr/share/man/man1/zv-ld.1
-./usr/share/man/man1/zv-objdump.1'
+./usr/share/man/man1/zv-objdump.1
+./usr/share/man/man7/zv-isa.7'
 actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 [ "$actual" = "$expected" ] || fail "package files differ:
 $actual"

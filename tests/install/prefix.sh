@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # prefix.sh BUILD_DIR SOURCE_DIR - installs the build into a scratch prefix
-# and checks what a user gets: the three programs and their pages only, the
+# and checks what a user gets: the three programs and the pages only, the
 # programs run from another directory and link the example as the built ones
 # do, and both pages render without a warning and cover every option.
 set -u
@@ -20,7 +20,8 @@ bin/zv-ld
 bin/zv-objdump
 share/man/man1/zv-as.1
 share/man/man1/zv-ld.1
-share/man/man1/zv-objdump.1'
+share/man/man1/zv-objdump.1
+share/man/man7/zv-isa.7'
 actual=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
 $actual"
@@ -112,10 +113,25 @@ $(cat "$work/$program.err")"
   done <"$work/$program.options"
 done
 
+# The instruction-set page: found by man in section 7, rendered without a
+# warning, naming operations of both models.
+isa=$prefix/share/man/man7/zv-isa.7
+warnings=$(groff -ww -man -z "$isa" 2>&1)
+[ -z "$warnings" ] || fail "groff warns about zv-isa.7:
+$warnings"
+MANWIDTH=80 MANPAGER=cat PAGER=cat man -M "$prefix/share/man" 7 zv-isa \
+  >"$work/zv-isa.txt" 2>"$work/zv-isa.err"
+[ -s "$work/zv-isa.err" ] && fail "man 7 zv-isa warns:
+$(cat "$work/zv-isa.err")"
+grep -q '^ZV-ISA(7)' "$work/zv-isa.txt" || fail "man 7 zv-isa shows no page"
+for word in madd forsge PSW DFADDR; do
+  grep -qw "$word" "$work/zv-isa.txt" || fail "zv-isa(7) does not name $word"
+done
+
 # The installed disassembler reads the image the installed linker made.
 "$prefix/bin/zv-objdump" -d "$work/installed/ZP200/image.bin" >"$work/od.txt" 2>&1 &&
   grep -q 'jmp' "$work/od.txt" ||
   fail "the installed zv-objdump does not list the example's image"
 
-[ "$status" = 0 ] && echo "installed: 3 programs, 3 pages; example linked"
+[ "$status" = 0 ] && echo "installed: 3 programs, 4 pages; example linked"
 exit "$status"

@@ -296,6 +296,17 @@ TEST_F(ArchTest, MnemonicsAreTheWrittenListsInTableOrder) {
   EXPECT_EQ(zp200.getMnemonics(), list200);
 }
 
+TEST_F(ArchTest, MnemonicFormTellsTypesFromConditions) {
+  EXPECT_EQ(zp100.getMnemonicForm("addl"), TableRow::Types);
+  EXPECT_EQ(zp100.getMnemonicForm("jne"), TableRow::Conds);
+  EXPECT_EQ(zp100.getMnemonicForm("jmp"), TableRow::One);
+  // "sb" is set on condition below on ZP200, not a type suffix alone.
+  EXPECT_EQ(zp200.getMnemonicForm("sb"), TableRow::Conds);
+  EXPECT_EQ(zp200.getMnemonicForm("or"), TableRow::One);
+  EXPECT_EQ(zp200.getMnemonicForm("orl"), TableRow::Types);
+  EXPECT_EQ(zp100.getMnemonicForm("nosuch"), TableRow::One);
+}
+
 TEST_F(ArchTest, EveryOperationHasTheFieldsOfItsWrittenRow) {
   checkAgainstRows(zp100, zp100Rows);
   checkAgainstRows(zp200, zp200Rows);
@@ -539,6 +550,9 @@ TEST_F(ArchTest, RegistersAreExactlyTheWrittenTables) {
       if (it->second->name) {
         EXPECT_EQ(arch.getRegister(w(it->second->name)), r) << it->second->name;
       }
+      EXPECT_EQ(arch.getRegisterName(uint32_t(n)),
+                it->second->name ? it->second->name : "")
+          << "#" << n;
     }
   };
   check(zp100, zp100Registers, std::size(zp100Registers));
