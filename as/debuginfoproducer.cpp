@@ -7,6 +7,7 @@
 #include <dwarf.h>
 
 #include "dwarfproducer.h"
+#include "dwarftags.h"
 #include "expression.h"
 #include "filestat.h"
 #include "section.h"
@@ -14,8 +15,8 @@
 
 namespace {
 
-const Dwarf_Tag TagParagraph = 0x8101;
-const Dwarf_Tag TagParagraphLabel = 0x8102;
+const Dwarf_Tag TagParagraph = DwarfTagParagraph;
+const Dwarf_Tag TagParagraphLabel = DwarfTagParagraphLabel;
 const Dwarf_Unsigned LanguageZorvel = 0x8100;
 const char *const ProducerName = "Zorvel assembler";
 const char *const LocError = "internal as error (.file, .loc)";

@@ -4,7 +4,10 @@
 #include "listing.h"
 
 #include "elffile.h"
+#include "imagelabels.h"
+#include "instruction.h"
 #include "opdecoder.h"
+#include "sourcelines.h"
 #include "textformat.h"
 #include "unitlayout.h"
 
@@ -96,6 +99,30 @@ void Listing::printLine(const std::string &address, const uint8_t *data,
   lastBlank = false;
 }
 
+void Listing::sourceBefore(uint64_t key) {
+  if (source && source->before(key, out))
+    lastBlank = false;
+}
+
+void Listing::imageLabelsIn(uint64_t from, uint64_t below) {
+  if (!imageLabels || from >= below)
+    return;
+  const std::vector<ImageLabels::Label> &code = imageLabels->getCode();
+  auto it = std::lower_bound(
+      code.begin(), code.end(), from,
+      [](const ImageLabels::Label &l, uint64_t at) { return l.address < at; });
+  if (it == code.end() || it->address >= below)
+    return;
+  blank();
+  for (; it != code.end() && it->address < below; ++it) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "%08llx",
+                  static_cast<unsigned long long>(it->address));
+    out << buffer << " <" << it->name << ">:\n";
+  }
+  lastBlank = false;
+}
+
 const std::vector<const ElfSymbol *> &Listing::labelsOf(size_t section) {
   if (labels.empty()) {
     labels.resize(file.getSections().size());
@@ -167,7 +194,21 @@ bool Listing::statement(const uint8_t *data, uint32_t left, uint8_t encoding,
       op.hasV ? file.relocationAt(section, offset + 4) : nullptr;
   if (rel && rel->type != R_ZORVEL_32)
     rel = nullptr;
+  // In an image a plain address of a memory access or a control transfer
+  // is named by the label it hits; the relocation that made it is gone.
+  const bool plainAddress =
+      !op.f2Register && op.f2 == 0 && op.operation &&
+      (op.operation->isMemoryAccess() || op.operation->isControlTransfer());
   VText vText = [&](const VRule &rule, std::string &v) {
+    if (!rel && imageLabels && plainAddress && rule.kind == VRule::Raw) {
+      std::string name;
+      if (op.operation->isControlTransfer()
+              ? imageLabels->codeName(bits, name)
+              : imageLabels->dataName(bits, name)) {
+        v = name;
+        return true;
+      }
+    }
     if (!rel)
       return OpDecoder::numberText(rule, bits, v);
     int64_t value = 0;
@@ -191,6 +232,8 @@ bool Listing::statement(const uint8_t *data, uint32_t left, uint8_t encoding,
 void Listing::listLinear(const uint8_t *data, uint32_t size, uint32_t base,
                          uint8_t encoding) {
   uint32_t off = 0;
+  if (source)
+    source->restart();
   while (off < size) {
     std::string text;
     uint32_t n = 0;
@@ -199,6 +242,8 @@ void Listing::listLinear(const uint8_t *data, uint32_t size, uint32_t base,
       n = std::min<uint32_t>(4, size - off);
       text = rawText(data + off, n, encoding);
     }
+    imageLabelsIn(uint64_t(base) + off, uint64_t(base) + off + n);
+    sourceBefore(uint64_t(base) + off);
     printLine(hexDigits(base + off), data + off, n, encoding, text);
     if (ends)
       blank();
@@ -237,6 +282,8 @@ void Listing::listSection(size_t index) {
   const std::vector<ElfRelocation> &rels = file.getRelocations(index);
   size_t nextRel = 0;
   uint32_t off = 0;
+  if (source && index == sourceSection)
+    source->restart();
   while (off < size) {
     std::string text;
     uint32_t n = 0;
@@ -247,6 +294,8 @@ void Listing::listSection(size_t index) {
       text = rawText(data + off, n, encoding);
     }
     printLabels(uint64_t(off) + n);
+    if (index == sourceSection)
+      sourceBefore(off);
     printLine(hexDigits(off), data + off, n, encoding, text);
     for (; nextRel < rels.size() && rels[nextRel].offset < off + n; ++nextRel)
       if (relocations) {
@@ -346,11 +395,21 @@ void Listing::listUnits() {
            ++nextStart)
         blank();
     };
+    // Labels name rows; each is shown before the first line of its row.
+    uint64_t labelRow = 0;
+    auto labelsAt = [&](uint32_t offset) {
+      const uint64_t row = offset / UnitLayout::RowBytes;
+      imageLabelsIn(labelRow, row + 1);
+      labelRow = std::max(labelRow, row + 1);
+    };
+    if (source)
+      source->restart();
     uint32_t zeroFrom = 0;
     auto flushZeros = [&](uint32_t until) {
       while (zeroFrom < until) {
         uint32_t stop = until;
         startAt(zeroFrom);
+        labelsAt(zeroFrom);
         if (dealt && nextStart < starts.size() &&
             starts[nextStart] * UnitLayout::RowBytes < stop)
           stop = starts[nextStart] * UnitLayout::RowBytes;
@@ -366,6 +425,13 @@ void Listing::listUnits() {
         continue; // fill, shown as a run
       flushZeros(item.offset);
       startAt(item.offset);
+      labelsAt(item.offset);
+      // The position a line table gives this operation.
+      sourceBefore(
+          ((uint64_t(item.offset) / UnitLayout::RowBytes) * UnitLayout::Units +
+           k) *
+              UnitLayout::RowBytes +
+          item.offset % UnitLayout::RowBytes);
       std::string text;
       uint32_t n = 0;
       bool ends = false;

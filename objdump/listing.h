@@ -4,6 +4,7 @@
 #ifndef ZV_OBJDUMP_LISTING_H
 #define ZV_OBJDUMP_LISTING_H
 
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -12,7 +13,9 @@
 namespace zvod {
 
 class ElfFile;
+class ImageLabels;
 class OpDecoder;
+class SourceLines;
 class UnitLayout;
 struct ElfRelocation;
 struct ElfSymbol;
@@ -35,6 +38,17 @@ public:
   // Whether the file is a ZP100 image whose program memory is four units.
   bool hasUnits() const;
 
+  // Source lines above the operations: of an object's section (its
+  // offsets), of an image's program memory (ZP200 addresses, ZP100
+  // positions).
+  void setSourceLines(SourceLines *lines, size_t objectSection) {
+    source = lines;
+    sourceSection = objectSection;
+  }
+  // Labels of an image: paragraphs named where they start, and the V words
+  // of memory accesses and control transfers that hit a label.
+  void setImageLabels(const ImageLabels *labels) { imageLabels = labels; }
+
 private:
   void listSection(size_t index);
   void listLinear(const uint8_t *data, uint32_t size, uint32_t base,
@@ -55,6 +69,9 @@ private:
   std::string symbolAt(size_t section, int64_t offset);
   void printLine(const std::string &address, const uint8_t *data, uint32_t size,
                  uint8_t encoding, const std::string &text);
+  void sourceBefore(uint64_t key);
+  // The image labels of code addresses [from, below), one line each.
+  void imageLabelsIn(uint64_t from, uint64_t below);
   void blank();
 
   const ElfFile &file;
@@ -65,6 +82,9 @@ private:
   bool lastBlank = false;
   // By section index, made on first use.
   std::vector<std::vector<const ElfSymbol *>> labels;
+  SourceLines *source = nullptr;
+  size_t sourceSection = SIZE_MAX;
+  const ImageLabels *imageLabels = nullptr;
 };
 
 } // namespace zvod

@@ -33,6 +33,12 @@ void usage(const std::string &prog, std::ostream &os) {
         "labels, paragraphs\n"
      << "\t-r, --reloc - with -d, show each relocation under the operation "
         "it patches\n"
+     << "\t-S, --show-source - with -d, show the source line above the "
+        "operations it made\n"
+     << "\t-l, --line-numbers - with -d, show file:line above the "
+        "operations of each line\n"
+     << "\t--map=FILE - with -d, name an image's labels from the link map "
+        "FILE when the image has no debugging information\n"
      << "\t--source - write a source that zv-as assembles into the same "
         "object\n"
      << "\t--rows - show the four processing units of a ZP100 image side "
@@ -49,6 +55,7 @@ struct Options {
   int help = 0;
   bool version = false;
   std::vector<std::string> files;
+  std::string map; // --map
   bool valid = true;
 };
 
@@ -60,25 +67,37 @@ void optionError(const std::string &prog, const std::string &text,
 
 void readOptions(int argc, char **argv, const std::string &prog,
                  Options &opts) {
-  enum { SourceOption = 256, RowsOption, SyntaxOption };
+  enum { SourceOption = 256, RowsOption, SyntaxOption, MapOption };
   const option longOptions[] = {
       {"disassemble", no_argument, nullptr, 'd'},
       {"reloc", no_argument, nullptr, 'r'},
       {"source", no_argument, nullptr, SourceOption},
       {"rows", no_argument, nullptr, RowsOption},
       {"syntax", required_argument, nullptr, SyntaxOption},
+      {"show-source", no_argument, nullptr, 'S'},
+      {"line-numbers", no_argument, nullptr, 'l'},
+      {"map", required_argument, nullptr, MapOption},
       {"help", no_argument, &opts.help, 1},
       {nullptr, 0, nullptr, 0},
   };
   opterr = 0;
   int c;
-  while ((c = getopt_long(argc, argv, ":drhV", longOptions, nullptr)) != -1) {
+  while ((c = getopt_long(argc, argv, ":drhVSl", longOptions, nullptr)) != -1) {
     switch (c) {
     case 'd':
       opts.dump.disassemble = true;
       break;
     case 'r':
       opts.dump.relocations = true;
+      break;
+    case 'S':
+      opts.dump.sourceText = true;
+      break;
+    case 'l':
+      opts.dump.lineNumbers = true;
+      break;
+    case MapOption:
+      opts.map = optarg;
       break;
     case SourceOption:
       opts.dump.source = true;
@@ -107,6 +126,8 @@ void readOptions(int argc, char **argv, const std::string &prog,
     case ':':
       if (optopt == SyntaxOption)
         optionError(prog, "option '--syntax' requires an argument", opts);
+      else if (optopt == MapOption)
+        optionError(prog, "option '--map' requires an argument", opts);
       else
         optionError(prog,
                     std::string("option '-") + char(optopt) +
@@ -175,6 +196,9 @@ int main(int argc, char **argv) {
   }
   if (opts.version && opts.files.empty() && opts.valid)
     return 0;
+  // Source lines are a listing's: -S and -l list the code.
+  if (opts.dump.sourceText || opts.dump.lineNumbers)
+    opts.dump.disassemble = true;
   const zvod::ObjDumpOptions &d = opts.dump;
   if (opts.valid && d.source && (d.disassemble || d.rows))
     optionError(prog, "'--source' goes with neither '-d' nor '--rows'", opts);
@@ -185,6 +209,16 @@ int main(int argc, char **argv) {
   if (!opts.valid) {
     usage(prog, std::cerr);
     return 1;
+  }
+
+  std::string map;
+  if (!opts.map.empty()) {
+    std::vector<uint8_t> bytes;
+    if (!readFile(opts.map, bytes))
+      return 1;
+    map.assign(bytes.begin(), bytes.end());
+    opts.dump.map = &map;
+    opts.dump.mapName = opts.map;
   }
 
   int errors = 0;

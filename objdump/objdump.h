@@ -6,10 +6,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string>
 
 namespace zvod {
+
+class ElfFile;
+class ImageLabels;
+class Listing;
+class SourceLines;
 
 struct ObjDumpOptions {
   bool disassemble = false; // -d
@@ -17,11 +23,18 @@ struct ObjDumpOptions {
   bool source = false;      // --source
   bool rows = false;        // --rows
   int syntax = 0;           // 1 or 2; 0: the model's default
+  bool sourceText = false;  // -S, with -d
+  bool lineNumbers = false; // -l, with -d
+  // The text of a link map (--map) that names an image's labels when its
+  // debugging information names none; mapName is its file.
+  const std::string *map = nullptr;
+  std::string mapName;
 };
 
 class ObjDump {
 public:
-  explicit ObjDump(const ObjDumpOptions &options) : options(options) {}
+  explicit ObjDump(const ObjDumpOptions &options);
+  ~ObjDump();
 
   // Writes what the options ask for about the file to out and warnings to
   // warnings. False with getLastError() when the file is damaged or cannot
@@ -31,7 +44,14 @@ public:
   const std::string &getLastError() const { return error; }
 
 private:
+  // What -S, -l and the labels of an image need from the debugging
+  // information and the map, set up on the listing.
+  bool annotate(const std::string &name, const ElfFile &file, Listing &listing,
+                std::ostream &warnings);
+
   ObjDumpOptions options;
+  std::unique_ptr<SourceLines> sourceLines;
+  std::unique_ptr<ImageLabels> imageLabels;
   std::string error;
 };
 
