@@ -72,8 +72,7 @@ bool ImageLabels::fromMap(const std::string &text) {
     if (!symbolLine || end != line.c_str() + line.size()) {
       code.clear();
       data.clear();
-      error =
-          "no link map: line " + std::to_string(number) + " is no line of one";
+      error = "not a link map (line " + std::to_string(number) + ")";
       return false;
     }
     if (!into)

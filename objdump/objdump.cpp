@@ -141,6 +141,8 @@ int disassembleBytes(const uint8_t *data, size_t size, std::ostream &out) {
   listing.disassemble = true;
   listing.relocations = true;
   listing.rows = true;
+  // Line tables and labels are read; no source file is.
+  listing.lineNumbers = true;
   ObjDump dump(listing);
   if (!dump.run("input", data, size, out, warnings))
     return 1;

@@ -3,6 +3,8 @@
 // read is said once while the listing goes on without its text.
 #include "sourcelines.h"
 
+#include "filestat.h"
+
 #include <fstream>
 
 namespace zvod {
@@ -29,8 +31,12 @@ const std::string *SourceLines::text(const Place &place) {
     return nullptr;
   auto it = read.find(place.file);
   if (it == read.end()) {
-    std::ifstream in(files[place.file], std::ios::binary);
-    if (!in) {
+    // Only a regular file: a device or a pipe named there could be read
+    // without end.
+    std::ifstream in;
+    if (FileStat(files[place.file]).isExistsAndReg())
+      in.open(files[place.file], std::ios::binary);
+    if (!in.is_open() || !in) {
       missing.insert(place.file);
       warnings << "warning: " << name << ": cannot read source file '"
                << files[place.file] << "'; its lines are not shown\n";

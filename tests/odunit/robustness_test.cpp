@@ -3,6 +3,7 @@
 // length and changed at every byte must be refused or shown, never crash
 // (the sanitizer build watches the reads), and a file cut short is always
 // refused.
+#include "elffile.h"
 #include "objdump.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,13 @@ protected:
           ".bin' '" + dir + "/a" + m + ".o' '" + dir + "/b" + m + ".o'");
       files.push_back(read(dir + "/a" + m + ".o"));
       files.push_back(read(dir + "/i" + m + ".bin"));
+      // The same with debugging information.
+      run(std::string("'") + ZV_AS_PATH + "' --arch=" + m + " -g -o '" + dir +
+          "/g" + m + ".o' '" + dir + "/a.s'");
+      run(std::string("'") + ZV_LD_PATH + "' -e start -o '" + dir + "/j" + m +
+          ".bin' '" + dir + "/g" + m + ".o' '" + dir + "/b" + m + ".o'");
+      debugFiles.push_back(read(dir + "/g" + m + ".o"));
+      debugFiles.push_back(read(dir + "/j" + m + ".bin"));
     }
   }
   void TearDown() override {
@@ -75,6 +83,7 @@ protected:
 
   std::string dir;
   std::vector<std::vector<uint8_t>> files;
+  std::vector<std::vector<uint8_t>> debugFiles;
 };
 
 TEST_F(Damage, CutShortAtEveryLength) {
@@ -104,6 +113,43 @@ TEST_F(Damage, EveryByteChanged) {
   // Both outcomes occur: contents change freely, headers are checked.
   EXPECT_GT(refused, 100u);
   EXPECT_GT(shown, 100u);
+}
+
+// Damage inside the debugging sections leaves the file readable: the
+// listing goes on, at most without its lines and labels, and nothing the
+// consumer library is shown may crash it.
+TEST_F(Damage, DebuggingInformationChanged) {
+  ObjDumpOptions options;
+  options.disassemble = true;
+  options.sourceText = true;
+  options.lineNumbers = true;
+  size_t changes = 0, warned = 0;
+  for (const std::vector<uint8_t> &file : debugFiles) {
+    ElfFile elf;
+    ASSERT_TRUE(elf.read(file.data(), file.size()));
+    for (const ElfSection &section : elf.getSections()) {
+      if (section.name.rfind(".debug_", 0) != 0)
+        continue;
+      for (uint32_t i = 0; i < section.shdr.sh_size; ++i)
+        for (uint8_t value : {uint8_t(0x00), uint8_t(0xff)}) {
+          std::vector<uint8_t> changed = file;
+          uint8_t &byte = changed[section.shdr.sh_offset + i];
+          if (byte == value)
+            continue;
+          byte = value;
+          std::ostringstream out, warnings;
+          ObjDump dump(options);
+          EXPECT_TRUE(
+              dump.run("f", changed.data(), changed.size(), out, warnings))
+              << section.name << "+" << i << ": " << dump.getLastError();
+          ++changes;
+          warned += !warnings.str().empty();
+        }
+    }
+  }
+  EXPECT_GT(changes, 1000u);
+  // Some changes are noticed and said.
+  EXPECT_GT(warned, 0u);
 }
 
 } // namespace
