@@ -3,6 +3,8 @@
 // offsets in the object's own sections, which the rebuild needs.
 #include "debuginforeader.h"
 
+#include "dwarfunits.h"
+
 #include <dwarf.h>
 
 #include <algorithm>
@@ -74,29 +76,24 @@ bool DebugInfoReader::init() {
     return false;
   }
   for (;;) {
-    Dwarf_Unsigned length = 0, next = 0, typeOffset = 0;
-    Dwarf_Half version = 0, addressSize = 0, lengthSize = 0, extension = 0;
-    Dwarf_Off abbrev = 0;
-    Dwarf_Sig8 signature;
-    rc = dwarf_next_cu_header_c(dbg, true, &length, &version, &abbrev,
-                                &addressSize, &lengthSize, &extension,
-                                &signature, &typeOffset, &next, &error);
-    if (rc == DW_DLV_NO_ENTRY)
-      break;
-    if (rc != DW_DLV_OK)
-      return fail("Error in dwarf_next_cu_header", error);
+    DwarfUnitHeader header;
     Dwarf_Die die = nullptr;
-    rc = dwarf_siblingof_b(dbg, nullptr, true, &die, &error);
+    bool headerFailed = false;
+    rc = nextDwarfUnit(dbg, header, &die, headerFailed, &error);
+    if (headerFailed && rc == DW_DLV_NO_ENTRY)
+      break;
+    if (headerFailed)
+      return fail("Error in dwarf_next_cu_header", error);
     if (rc == DW_DLV_ERROR)
       return fail("Error in dwarf_siblingof on CU die", error);
     if (rc == DW_DLV_NO_ENTRY)
       return fail("internal error: no entry in dwarf_siblingof on CU die",
                   nullptr);
     auto unit = std::make_unique<CompilationUnit>(die);
-    unit->headerLength = length;
-    unit->version = version;
-    unit->abbrevOffset = abbrev;
-    unit->addressSize = addressSize;
+    unit->headerLength = header.length;
+    unit->version = header.version;
+    unit->abbrevOffset = header.abbrevOffset;
+    unit->addressSize = header.addressSize;
     units.push_back(std::move(unit));
   }
   available = true;

@@ -5,6 +5,7 @@
 #include "dwarfreader.h"
 
 #include "dwarftags.h"
+#include "dwarfunits.h"
 #include "elffile.h"
 
 #include <dwarf.h>
@@ -143,18 +144,12 @@ bool DwarfReader::read() {
     return fail("the debugging information cannot be opened");
   }
   for (;;) {
-    Dwarf_Unsigned length = 0, next = 0, typeOffset = 0;
-    Dwarf_Half version = 0, addressSize = 0, lengthSize = 0, extension = 0;
-    Dwarf_Off abbrev = 0;
-    Dwarf_Sig8 signature;
-    rc = dwarf_next_cu_header_c(dbg, true, &length, &version, &abbrev,
-                                &addressSize, &lengthSize, &extension,
-                                &signature, &typeOffset, &next, &e);
-    if (rc == DW_DLV_NO_ENTRY)
-      break;
+    DwarfUnitHeader header;
     Dwarf_Die unit = nullptr;
-    if (rc == DW_DLV_OK)
-      rc = dwarf_siblingof_b(dbg, nullptr, true, &unit, &e);
+    bool headerFailed = false;
+    rc = nextDwarfUnit(dbg, header, &unit, headerFailed, &e);
+    if (headerFailed && rc == DW_DLV_NO_ENTRY)
+      break;
     if (rc != DW_DLV_OK) {
       if (e)
         dwarf_dealloc_error(dbg, e);

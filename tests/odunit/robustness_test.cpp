@@ -45,23 +45,27 @@ protected:
     std::ofstream(dir + "/b.s") << "        .globl ext\n"
                                    "        .data\n"
                                    "ext:    .long 1\n";
+    // a.s and b.s assembled with the options and linked; the object of
+    // a.s and the image go to into.
+    auto build = [&](const std::string &m, const std::string &options,
+                     const std::string &tag,
+                     std::vector<std::vector<uint8_t>> &into) {
+      const std::string a = dir + "/a" + tag + m + ".o";
+      const std::string b = dir + "/b" + tag + m + ".o";
+      const std::string image = dir + "/i" + tag + m + ".bin";
+      for (const std::string &source : {std::string("a"), std::string("b")})
+        run(std::string("'") + ZV_AS_PATH + "' --arch=" + m + options +
+            " -o '" + (source == "a" ? a : b) + "' '" + dir + "/" + source +
+            ".s'");
+      run(std::string("'") + ZV_LD_PATH + "' -e start -o '" + image + "' '" +
+          a + "' '" + b + "'");
+      into.push_back(read(a));
+      into.push_back(read(image));
+    };
     for (const char *model : {"ZP100", "ZP200"}) {
-      std::string m = model;
-      run(std::string("'") + ZV_AS_PATH + "' --arch=" + m + " -o '" + dir +
-          "/a" + m + ".o' '" + dir + "/a.s'");
-      run(std::string("'") + ZV_AS_PATH + "' --arch=" + m + " -o '" + dir +
-          "/b" + m + ".o' '" + dir + "/b.s'");
-      run(std::string("'") + ZV_LD_PATH + "' -e start -o '" + dir + "/i" + m +
-          ".bin' '" + dir + "/a" + m + ".o' '" + dir + "/b" + m + ".o'");
-      files.push_back(read(dir + "/a" + m + ".o"));
-      files.push_back(read(dir + "/i" + m + ".bin"));
+      build(model, "", "", files);
       // The same with debugging information.
-      run(std::string("'") + ZV_AS_PATH + "' --arch=" + m + " -g -o '" + dir +
-          "/g" + m + ".o' '" + dir + "/a.s'");
-      run(std::string("'") + ZV_LD_PATH + "' -e start -o '" + dir + "/j" + m +
-          ".bin' '" + dir + "/g" + m + ".o' '" + dir + "/b" + m + ".o'");
-      debugFiles.push_back(read(dir + "/g" + m + ".o"));
-      debugFiles.push_back(read(dir + "/j" + m + ".bin"));
+      build(model, " -g", "g", debugFiles);
     }
   }
   void TearDown() override {
