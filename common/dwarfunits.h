@@ -1,9 +1,15 @@
-// dwarfunits.h - the compilation units of a libdwarf consumer, one header
-// after the other, as both the linker and the disassembler walk them.
+// dwarfunits.h - a libdwarf consumer opened and its compilation units
+// walked one header after the other, as the linker and the disassembler
+// do it.
 #ifndef ZV_COMMON_DWARFUNITS_H
 #define ZV_COMMON_DWARFUNITS_H
 
 #include <libdwarf.h>
+
+// dwarf_object_init_b over the interface, with no relocation applied: the
+// values are read as they stand in the sections. DW_DLV_NO_ENTRY for a
+// file without debugging information; *dbg is null unless DW_DLV_OK.
+int openDwarfConsumer(Dwarf_Obj_Access_Interface *interface, Dwarf_Debug *dbg);
 
 // The header fields of one compilation unit that the readers keep.
 struct DwarfUnitHeader {

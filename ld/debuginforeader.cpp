@@ -60,21 +60,14 @@ bool DebugInfoReader::init() {
   initialised = true;
   // The raw section offsets are what the rebuild needs: the consumer is
   // shown no relocation section, and told not to apply any.
-  dwarf_set_reloc_application(0);
-  Dwarf_Error error = nullptr;
-  int rc = dwarf_object_init_b(sections.getInterface(), nullptr, nullptr,
-                               DW_GROUPNUMBER_ANY, &dbg, &error);
-  if (rc == DW_DLV_NO_ENTRY) {
-    dbg = nullptr;
+  int rc = openDwarfConsumer(sections.getInterface(), &dbg);
+  if (rc == DW_DLV_NO_ENTRY)
     return true;
-  }
   if (rc != DW_DLV_OK) {
-    if (error)
-      dwarf_dealloc_error(nullptr, error);
-    dbg = nullptr;
     lastError = "Error in dwarf_elf_init()";
     return false;
   }
+  Dwarf_Error error = nullptr;
   for (;;) {
     DwarfUnitHeader header;
     Dwarf_Die die = nullptr;

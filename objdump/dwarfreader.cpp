@@ -11,6 +11,7 @@
 #include <dwarf.h>
 
 #include <cstring>
+#include <functional>
 
 namespace zvod {
 
@@ -129,20 +130,12 @@ bool DwarfReader::read() {
     return true;
   // The offsets as they stand in the file: an object's line addresses are
   // its section offsets, an image's are final.
-  dwarf_set_reloc_application(0);
-  Dwarf_Error e = nullptr;
-  int rc = dwarf_object_init_b(&access->interface, nullptr, nullptr,
-                               DW_GROUPNUMBER_ANY, &dbg, &e);
-  if (rc == DW_DLV_NO_ENTRY) {
-    dbg = nullptr;
+  int rc = openDwarfConsumer(&access->interface, &dbg);
+  if (rc == DW_DLV_NO_ENTRY)
     return true;
-  }
-  if (rc != DW_DLV_OK) {
-    if (e)
-      dwarf_dealloc_error(nullptr, e);
-    dbg = nullptr;
+  if (rc != DW_DLV_OK)
     return fail("the debugging information cannot be opened");
-  }
+  Dwarf_Error e = nullptr;
   for (;;) {
     DwarfUnitHeader header;
     Dwarf_Die unit = nullptr;
@@ -276,39 +269,30 @@ bool DwarfReader::readLabel(Dwarf_Die die, Dwarf_Half tag) {
   if (!name.empty())
     labels.push_back({name, low, true});
   // The further labels of the paragraph, one level down.
-  Dwarf_Die child = nullptr;
-  int rc = dwarf_child(die, &child, &e);
-  while (rc == DW_DLV_OK) {
-    Dwarf_Half childTag = 0;
-    if (dwarf_tag(child, &childTag, &e) == DW_DLV_OK &&
-        childTag == DwarfTagParagraphLabel) {
+  return eachChild(die, [&](Dwarf_Die child, Dwarf_Half childTag) {
+    if (childTag == DwarfTagParagraphLabel) {
       const std::string other = nameOf(child);
       if (!other.empty())
         labels.push_back({other, low, true});
     }
-    Dwarf_Die next = nullptr;
-    rc = dwarf_siblingof_b(dbg, child, true, &next, &e);
-    dwarf_dealloc_die(child);
-    child = next;
-  }
-  if (rc == DW_DLV_ERROR) {
-    if (e)
-      dwarf_dealloc_error(dbg, e);
-    return fail("a label entry cannot be read");
-  }
-  return true;
+    return true;
+  });
 }
 
-bool DwarfReader::readLabels(Dwarf_Die unit) {
+bool DwarfReader::eachChild(
+    Dwarf_Die parent, const std::function<bool(Dwarf_Die, Dwarf_Half)> &visit) {
   Dwarf_Error e = nullptr;
   Dwarf_Die die = nullptr;
-  int rc = dwarf_child(unit, &die, &e);
+  int rc = dwarf_child(parent, &die, &e);
   while (rc == DW_DLV_OK) {
     Dwarf_Half tag = 0;
-    bool ok = true;
-    if (dwarf_tag(die, &tag, &e) == DW_DLV_OK &&
-        (tag == DwarfTagParagraph || tag == DW_TAG_variable))
-      ok = readLabel(die, tag);
+    if (dwarf_tag(die, &tag, &e) != DW_DLV_OK) {
+      if (e)
+        dwarf_dealloc_error(dbg, e);
+      e = nullptr;
+      tag = 0;
+    }
+    const bool ok = visit(die, tag);
     Dwarf_Die next = nullptr;
     rc = ok ? dwarf_siblingof_b(dbg, die, true, &next, &e) : DW_DLV_NO_ENTRY;
     dwarf_dealloc_die(die);
@@ -322,6 +306,14 @@ bool DwarfReader::readLabels(Dwarf_Die unit) {
     return fail("a label entry cannot be read");
   }
   return true;
+}
+
+bool DwarfReader::readLabels(Dwarf_Die unit) {
+  return eachChild(unit, [&](Dwarf_Die die, Dwarf_Half tag) {
+    return tag != DwarfTagParagraph && tag != DW_TAG_variable
+               ? true
+               : readLabel(die, tag);
+  });
 }
 
 } // namespace zvod

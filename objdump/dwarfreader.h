@@ -7,6 +7,7 @@
 #include <libdwarf.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,6 +60,10 @@ private:
   // One label entry and, for a paragraph, the further names below it.
   bool readLabel(Dwarf_Die die, Dwarf_Half tag);
   std::string nameOf(Dwarf_Die die);
+  // Visits every child of parent with its tag (0 when it has none that
+  // can be read); false when a visit or the walk fails.
+  bool eachChild(Dwarf_Die parent,
+                 const std::function<bool(Dwarf_Die, Dwarf_Half)> &visit);
 
   const ElfFile &file;
   std::unique_ptr<Access> access;
