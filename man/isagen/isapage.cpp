@@ -377,6 +377,7 @@ void IsaPage::write(std::ostream &out) const {
   writeStatements(out);
   writeParagraphs(out);
   writeSuffixes(out);
+  writeFlags(out);
   for (const ModelTables *model : {&zp100, &zp200}) {
     out << ".SH " << model->getArchitecture().getName() << "\n";
     writeOperations(out, *model);
@@ -506,6 +507,37 @@ void IsaPage::writeSuffixes(std::ostream &out) const {
                              : std::string("(no suffix)\n"))
         << "\\(em " << conditionMeaning[i] << "\n";
   }
+  out << ".PD\n";
+}
+
+void IsaPage::writeFlags(std::ostream &out) const {
+  struct Bit {
+    uint32_t value;
+    const char *meaning;
+  };
+  static const Bit bits[] = {
+      {OF_RESULT, "the operation produces a result: only such an operation "
+                  "may be named by a switchboard reference"},
+      {OF_RAW, "the V word holds raw bits: no floating literal, and no "
+               "warning that an integer is taken as a floating value"},
+      {OF_RAW | OF_MEMORY,
+       "memory access: V is a data memory address, taken as its low 32 bits; "
+       "a label must lie in a data section"},
+      {OF_RAW | OF_CONTROL,
+       "control transfer: V is a code address, taken as its low 32 bits; a "
+       "label must lie in a text section"},
+      {OF_INT32, "V is a 4\\-byte integer whatever the type"},
+      {OF_INDEX_F2, "on ZP100 an index register may stand as a plain last "
+                    "operand"},
+      {OF_FLOAT_LITERAL, "with an integer type of 32 or 64 bits, a floating "
+                         "literal is taken when the last operand is a "
+                         "register or the V word alone"},
+  };
+  out << ".SH FLAGS\n"
+         "The flags of an operation are bits of one word; what each means "
+         "for its operands:\n.PD 0\n";
+  for (const Bit &b : bits)
+    out << ".TP 8\n" << hex(b.value) << "\n" << b.meaning << "\n";
   out << ".PD\n";
 }
 

@@ -71,6 +71,7 @@ private:
   void writeStatements(std::ostream &out) const;
   void writeParagraphs(std::ostream &out) const;
   void writeSuffixes(std::ostream &out) const;
+  void writeFlags(std::ostream &out) const;
   void writeWord(std::ostream &out, const ModelTables &model) const;
   void writeOperations(std::ostream &out, const ModelTables &model) const;
   void writeRegisters(std::ostream &out, const ModelTables &model) const;
