@@ -15,7 +15,14 @@
 namespace {
 
 // Where a directive may stand.
-enum class Placement { Anywhere, DataSection, OutsideParagraph, TextSection };
+enum class Placement {
+  Anywhere,
+  DataSection,
+  // A data section, with the paragraph named when it stands in one.
+  DataOutsideParagraph,
+  OutsideParagraph,
+  TextSection
+};
 
 Placement placementOf(int kind) {
   switch (kind) {
@@ -27,6 +34,8 @@ Placement placementOf(int kind) {
   case PO_ULEB128:
   case IK_INIT_MEMORY:
     return Placement::DataSection;
+  case PO_INCBIN:
+    return Placement::DataOutsideParagraph;
   case PO_FILE:
   case PO_INCLUDE:
   case PO_SECTION:
@@ -82,6 +91,12 @@ void Parser::evalPseudoOperation(const PseudoOperation *directive,
   const int kind = directive->getKind();
   const char *reason = nullptr;
   switch (placementOf(kind)) {
+  case Placement::DataOutsideParagraph:
+    if (paragraphOpen) {
+      reason = "can't be placed inside the paragraph";
+      break;
+    }
+    [[fallthrough]];
   case Placement::DataSection:
     if (!currentSubsection)
       reason = "can't be placed in undefined section";
@@ -156,6 +171,8 @@ void Parser::evalPseudoOperation(const PseudoOperation *directive,
     return evalElse(directive, location);
   case PO_INCLUDE:
     return evalInclude();
+  case PO_INCBIN:
+    return evalIncbin();
   case PO_ERR:
     return evalErr();
   case PO_ERROR:
