@@ -485,19 +485,22 @@ void Parser::evalIncbin() {
   }
   noteFileRead(path);
   const uint64_t size = text->bytes.size();
-  const std::string of = " of '" + path + "' (" + std::to_string(size) +
-                         " bytes)";
+  const std::string of =
+      " of '" + path + "' (" + std::to_string(size) + " bytes)";
   if (skip < 0 || uint64_t(skip) > size) {
-    error(skipLocation, "skip " + std::to_string(skip) +
-                            " is outside the contents" + of);
+    error(skipLocation,
+          ".incbin skip " + std::to_string(skip) +
+              (skip < 0 ? " is negative" : " is past the end" + of));
     return;
   }
   uint64_t length = size - uint64_t(skip);
   if (counted) {
     if (count < 0 || uint64_t(count) > length) {
-      error(countLocation, "count " + std::to_string(count) +
-                               " goes past the end" + of + " after skip " +
-                               std::to_string(skip));
+      error(countLocation,
+            ".incbin count " + std::to_string(count) +
+                (count < 0 ? " is negative"
+                           : " goes past the end" + of + " after skip " +
+                                 std::to_string(skip)));
       return;
     }
     length = uint64_t(count);
