@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # prefix.sh BUILD_DIR SOURCE_DIR - installs the build into a scratch prefix
-# and checks what a user gets: the three programs and their pages only, the
+# and checks what a user gets: the three programs, their pages and the CMake module only, the
 # programs run from another directory and link the example as the built ones
 # do, and both pages render without a warning and cover every option.
 set -u
@@ -18,6 +18,13 @@ fi
 expected='bin/zv-as
 bin/zv-ld
 bin/zv-objdump
+lib/cmake/Zorvel/CMakeDetermineZVASMCompiler.cmake
+lib/cmake/Zorvel/CMakeTestZVASMCompiler.cmake
+lib/cmake/Zorvel/CMakeZVASMCompiler.cmake.in
+lib/cmake/Zorvel/CMakeZVASMInformation.cmake
+lib/cmake/Zorvel/Zorvel-ZP100.cmake
+lib/cmake/Zorvel/Zorvel-ZP200.cmake
+lib/cmake/Zorvel/ZorvelLink.cmake
 share/man/man1/zv-as.1
 share/man/man1/zv-ld.1
 share/man/man1/zv-objdump.1'
@@ -117,5 +124,5 @@ done
   grep -q 'jmp' "$work/od.txt" ||
   fail "the installed zv-objdump does not list the example's image"
 
-[ "$status" = 0 ] && echo "installed: 3 programs, 3 pages; example linked"
+[ "$status" = 0 ] && echo "installed: 3 programs, 3 pages, the CMake module; example linked"
 exit "$status"
