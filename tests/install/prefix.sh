@@ -110,6 +110,10 @@ $(cat "$work/$program.err")"
   banner=$(version_of "$program")
   grep -qF "\"$banner\"" "$work/$program.txt" ||
     fail "$program.1 does not quote the banner \"$banner\""
+  # The version is the build's: a page that still names an older one fails.
+  long=$("$prefix/bin/$program" --version | head -1)
+  grep -qF "\"$long\"" "$work/$program.txt" ||
+    fail "$program.1 does not quote the --version line \"$long\""
   "$prefix/bin/$program" -h 2>&1 | awk -F ' - ' '/^\t/ { print $1 }' |
     tr ',' '\n' | sed 's/^[[:space:]]*//; s/=.*//' >"$work/$program.options"
   [ -s "$work/$program.options" ] || fail "no options in $program -h"
