@@ -3,9 +3,6 @@
 
 # The processor model: set before project(), on the command line, or by
 # one of the toolchain files beside this module.
-set(ZORVEL_MODEL "${ZORVEL_MODEL}" CACHE STRING
-    "The Zorvel processor model to build for: ZP100 or ZP200")
-set_property(CACHE ZORVEL_MODEL PROPERTY STRINGS ZP100 ZP200)
 if(NOT ZORVEL_MODEL MATCHES "^(ZP100|ZP200)$")
   message(FATAL_ERROR "ZORVEL_MODEL is '${ZORVEL_MODEL}': set it to ZP100 or "
                       "ZP200, or use a toolchain file Zorvel-<model>.cmake.")
