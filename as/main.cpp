@@ -36,7 +36,7 @@ struct Options {
   bool good = true;
   // An object from an earlier run stands where this one goes.
   bool staleOutput = false;
-  bool longVersion = false; // --version
+  bool longVersion = false;   // --version
   std::string dependencyFile; // --MD: empty when none is asked for
   std::string ruleTarget;     // the object as -o gave it, for the rule
   std::vector<SymbolDefinition> definitions;
@@ -433,8 +433,7 @@ int assemble(const Options &opts) {
     return 0;
   if ((written || opts.staleOutput) && !parser.isOutputASource())
     removeOutput(opts.outputName);
-  if (!opts.dependencyFile.empty() &&
-      FileStat(opts.dependencyFile).isReg() &&
+  if (!opts.dependencyFile.empty() && FileStat(opts.dependencyFile).isReg() &&
       !isSourceOfRun(opts.dependencyFile, parser.getFilesRead()))
     removeOutput(opts.dependencyFile);
   return errors;

@@ -141,8 +141,8 @@ void Parser::addPredefinedData(const FileName &file) {
   for (const SymbolDefinition &d : commandLineSymbols)
     symtab->getSymbol(tokenizer->getWord(d.name))
         ->setValue(new Expression(location,
-                                  new ExpressionNumberNode(
-                                      d.value, false, absoluteSubsection)),
+                                  new ExpressionNumberNode(d.value, false,
+                                                           absoluteSubsection)),
                    true);
 }
 
