@@ -270,6 +270,34 @@ int checkCommandLine(const std::string &prog, const Options &opts) {
   return Continue;
 }
 
+// Two names of one file where an output must not replace an input; the
+// exit status.
+int reportSameFile(const std::string &name, const std::string &other) {
+  std::cerr << "Error: '" << name
+            << "': input and output files must be distinct ('" << other
+            << "')\n";
+  return 1;
+}
+
+// An output goes where a regular file is, or where the directory part
+// exists; an exit status, or Continue.
+int checkOutputPlace(const std::string &given, const FileStat &output) {
+  if (output.isExists()) {
+    if (!output.isReg()) {
+      std::cerr << "Error: '" << given << "' is not a regular file\n";
+      return 1;
+    }
+    return Continue;
+  }
+  std::string dir = output.path();
+  if (!dir.empty() && !FileStat(dir).isExists()) {
+    std::cerr << "Error: can't create '" << given << "': no '" << dir
+              << "' directory\n";
+    return 1;
+  }
+  return Continue;
+}
+
 // The dependency file's place must be usable, and it may be neither the
 // source nor the object.
 int checkDependencyFile(const Options &opts, const FileStat &input,
@@ -277,30 +305,14 @@ int checkDependencyFile(const Options &opts, const FileStat &input,
   const std::string &given = opts.dependencyFile;
   FileStat rule(given);
   if (rule.isSameFile(input)) {
-    std::cerr << "Error: '" << given
-              << "': input and output files must be distinct ('"
-              << input.filePath() << "')\n";
-    return 1;
+    return reportSameFile(given, input.filePath());
   }
   if (rule.isSameFile(output)) {
     std::cerr << "Error: '" << given
               << "': dependency file and object file must be distinct\n";
     return 1;
   }
-  if (rule.isExists()) {
-    if (!rule.isReg()) {
-      std::cerr << "Error: '" << given << "' is not a regular file\n";
-      return 1;
-    }
-  } else {
-    std::string dir = rule.path();
-    if (!dir.empty() && !FileStat(dir).isExists()) {
-      std::cerr << "Error: can't create '" << given << "': no '" << dir
-                << "' directory\n";
-      return 1;
-    }
-  }
-  return Continue;
+  return checkOutputPlace(given, rule);
 }
 
 // The source must be a regular file and the object's place usable and not
@@ -328,25 +340,11 @@ int checkFiles(Options &opts) {
   // Checked before the stale object goes: an output that is the source
   // would delete the source.
   if (output.isSameFile(input)) {
-    std::cerr << "Error: '" << given
-              << "': input and output files must be distinct ('"
-              << input.filePath() << "')\n";
-    return 1;
+    return reportSameFile(given, input.filePath());
   }
-  if (output.isExists()) {
-    if (!output.isReg()) {
-      std::cerr << "Error: '" << given << "' is not a regular file\n";
-      return 1;
-    }
-    opts.staleOutput = true;
-  } else {
-    std::string dir = output.path();
-    if (!dir.empty() && !FileStat(dir).isExists()) {
-      std::cerr << "Error: can't create '" << given << "': no '" << dir
-                << "' directory\n";
-      return 1;
-    }
-  }
+  if (int rc = checkOutputPlace(given, output); rc != Continue)
+    return rc;
+  opts.staleOutput = output.isExists();
   opts.outputName = output.filePath();
   opts.ruleTarget = given;
   return opts.dependencyFile.empty() ? Continue
@@ -402,9 +400,7 @@ bool writeDependencyFile(const Options &opts,
                          const std::vector<std::string> &sources) {
   for (const std::string &source : sources)
     if (FileStat(source).isSameFile(FileStat(opts.dependencyFile))) {
-      std::cerr << "Error: '" << source
-                << "': input and output files must be distinct ('"
-                << opts.dependencyFile << "')\n";
+      reportSameFile(source, opts.dependencyFile);
       return false;
     }
   DependencyFile rule;
@@ -450,12 +446,10 @@ int main(int argc, char **argv) {
   const std::string prog = argc > 0 && argv[0] ? argv[0] : "zv-as";
   // @file arguments become the file's words before the options are read.
   ResponseFiles arguments;
-  if (!arguments.expand(argc, argv)) {
+  if (!arguments.replace(argc, argv)) {
     std::cerr << prog << ": " << arguments.getLastError() << "\n";
     return 1;
   }
-  argc = arguments.argc();
-  argv = arguments.argv();
   if (argc <= 1) {
     usage(prog);
     return 1;

@@ -316,6 +316,7 @@ private:
   bool resolveSourceFile(const std::string &name, const Location &location,
                          std::string &path);
   void noteFileRead(const std::string &path);
+  bool parseFileNameOperand(std::string &name, Location &location);
   void evalInclude();
   void evalIncbin();
   void evalErr();

@@ -410,16 +410,24 @@ void Parser::noteFileRead(const std::string &path) {
     filesRead.push_back(path);
 }
 
-// .include "file"
-void Parser::evalInclude() {
+// The file name that .include and .incbin begin with, and where it stands.
+// False after an error, the rest of the line skipped.
+bool Parser::parseFileNameOperand(std::string &name, Location &location) {
   if (isNotString()) {
     move(TC_NEWLINE);
-    return;
+    return false;
   }
-  const std::string name = static_cast<const String *>(token)->getText();
-  const Location location = getTokenLocation();
+  name = static_cast<const String *>(token)->getText();
+  location = getTokenLocation();
   move();
-  if (!expectLineEnd())
+  return true;
+}
+
+// .include "file"
+void Parser::evalInclude() {
+  std::string name;
+  Location location;
+  if (!parseFileNameOperand(name, location) || !expectLineEnd())
     return;
   std::string path;
   if (!resolveSourceFile(name, location, path))
@@ -442,28 +450,27 @@ void Parser::evalInclude() {
 
 // .incbin "file" [, skip [, count]]
 void Parser::evalIncbin() {
-  if (isNotString()) {
-    move(TC_NEWLINE);
+  std::string name;
+  Location location;
+  if (!parseFileNameOperand(name, location))
     return;
-  }
-  const std::string name = static_cast<const String *>(token)->getText();
-  const Location location = getTokenLocation();
-  move();
   long long skip = 0, count = 0;
   bool counted = false;
   Location skipLocation = location, countLocation = location;
-  if (tokenCode() == ',') {
+  // The operand after a comma, absolute, and where it stands.
+  auto operandAfterComma = [&](long long &value, Location &where) {
     move();
-    ExpressionPtr e = parseAbsoluteOperand(skip);
-    if (!e)
+    ExpressionPtr e = parseAbsoluteOperand(value);
+    if (e)
+      where = e->getLocation();
+    return e != nullptr;
+  };
+  if (tokenCode() == ',') {
+    if (!operandAfterComma(skip, skipLocation))
       return;
-    skipLocation = e->getLocation();
     if (tokenCode() == ',') {
-      move();
-      ExpressionPtr c = parseAbsoluteOperand(count);
-      if (!c)
+      if (!operandAfterComma(count, countLocation))
         return;
-      countLocation = c->getLocation();
       counted = true;
     }
   }

@@ -104,3 +104,11 @@ bool ResponseFiles::expand(int argc, char **argv) {
   pointers.push_back(nullptr);
   return ok;
 }
+
+bool ResponseFiles::replace(int &argc, char **&argv) {
+  if (!expand(argc, argv))
+    return false;
+  argc = this->argc();
+  argv = this->argv();
+  return true;
+}

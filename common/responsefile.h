@@ -20,6 +20,8 @@ public:
   // cannot be read stays as it is. False, with the last error kept, when a
   // bound is passed.
   bool expand(int argc, char **argv);
+  // expand, then points argc and argv at the result.
+  bool replace(int &argc, char **&argv);
   // The arguments after expand, the program name first, in the form
   // main() receives them (null after the last); valid while this lives.
   int argc() const { return static_cast<int>(words.size()); }

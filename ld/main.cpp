@@ -132,13 +132,11 @@ int main(int argc, char **argv) {
   std::set_new_handler(no_memory);
   // @file arguments become the file's words before the options are read.
   ResponseFiles arguments;
-  if (!arguments.expand(argc, argv)) {
-    std::cerr << (argc > 0 ? argv[0] : "zv-ld") << ": "
-              << arguments.getLastError() << "\n";
+  const char *prog = argc > 0 ? argv[0] : "zv-ld";
+  if (!arguments.replace(argc, argv)) {
+    std::cerr << prog << ": " << arguments.getLastError() << "\n";
     return 1;
   }
-  argc = arguments.argc();
-  argv = arguments.argv();
   if (argc <= 1) {
     usage(argc > 0 ? argv[0] : "zv-ld");
     return 1;

@@ -170,12 +170,10 @@ int main(int argc, char **argv) {
   const std::string prog = argc > 0 && argv[0] ? argv[0] : "zv-objdump";
   // @file arguments become the file's words before the options are read.
   ResponseFiles arguments;
-  if (!arguments.expand(argc, argv)) {
+  if (!arguments.replace(argc, argv)) {
     std::cerr << prog << ": " << arguments.getLastError() << "\n";
     return 1;
   }
-  argc = arguments.argc();
-  argv = arguments.argv();
   if (argc <= 1) {
     usage(prog, std::cerr);
     return 1;

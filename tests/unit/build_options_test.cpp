@@ -3,6 +3,7 @@
 #include "dependencyfile.h"
 #include "pathprefixmap.h"
 #include "responsefile.h"
+#include "source_test_util.h"
 #include "symboldefinition.h"
 
 #include <gtest/gtest.h>
@@ -41,19 +42,8 @@ TEST(ResponseFileSplit, BlanksQuotesAndBackslashes) {
 
 class ResponseFileTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/zv-response-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
-  }
   std::string file(const std::string &name, const std::string &text) {
-    std::string path = dir + "/" + name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+    return scratch.write(name, text);
   }
   // The expanded arguments after the program name, or the error.
   Words expand(const Words &args, bool expectOk = true) {
@@ -73,7 +63,8 @@ protected:
     return Words(files.argv() + 1, files.argv() + files.argc());
   }
 
-  std::string dir;
+  ScratchDir scratch;
+  const std::string dir = scratch.path();
 };
 
 TEST_F(ResponseFileTest, WordsReplaceTheArgumentInPlace) {
