@@ -42,6 +42,7 @@ constexpr Row directiveRows[] = {
     {Row::One, D, ".type", PO_TYPE},
     {Row::One, D, ".size", PO_SIZE},
     {Row::One, D, ".include", PO_INCLUDE},
+    {Row::One, D, ".incbin", PO_INCBIN},
     {Row::One, D, ".end", PO_END},
     {Row::One, D, ".err", PO_ERR},
     {Row::One, D, ".error", PO_ERROR},

@@ -10,6 +10,7 @@
 #include "dwarftags.h"
 #include "expression.h"
 #include "filestat.h"
+#include "pathprefixmap.h"
 #include "section.h"
 #include "symbol.h"
 
@@ -139,8 +140,10 @@ bool DebugInfoProducer::init() {
     return fail("couldn't create debug attribute DW_AT_name for compilatiom "
                 "unit: ",
                 error);
-  if (dwarf_add_AT_comp_dir_a(unitDie, unitDirectory.data(), &attribute,
-                              &error) != DW_DLV_OK)
+  std::string directory =
+      prefixMap ? prefixMap->apply(unitDirectory) : unitDirectory;
+  if (dwarf_add_AT_comp_dir_a(unitDie, directory.data(), &attribute, &error) !=
+      DW_DLV_OK)
     return fail("couldn't create debug attribute DW_AT_comp_dir for "
                 "compilatiom unit: ",
                 error);
@@ -164,7 +167,7 @@ bool DebugInfoProducer::getDwarfDirectoryIndex(const std::string &path,
     index = known->second;
     return true;
   }
-  std::string name = path;
+  std::string name = prefixMap ? prefixMap->apply(path) : path;
   Dwarf_Error error = nullptr;
   if (dwarf_add_directory_decl_a(dbg, name.data(), &index, &error) != DW_DLV_OK)
     return fail("couldn't add directory '" + path +

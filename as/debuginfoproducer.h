@@ -15,6 +15,7 @@
 #include "filename.h"
 #include "location.h"
 
+class PathPrefixMap;
 class Section;
 class Symbol;
 
@@ -131,6 +132,8 @@ public:
 
   // The libdwarf flags for an object whose code has this ELF encoding.
   static Dwarf_Unsigned flagsForEncoding(uint8_t encoding);
+  // Directory names are written through the map (borrowed; may be null).
+  void setPrefixMap(const PathPrefixMap *map) { prefixMap = map; }
 
 protected:
   DebugInfoProducer();
@@ -158,6 +161,7 @@ protected:
   std::string unitDirectory;
   std::string unitFileName;
   std::map<std::string, Dwarf_Unsigned> directoryIndexes;
+  const PathPrefixMap *prefixMap = nullptr;
   std::string lastError;
 
 private:

@@ -5,7 +5,14 @@
 
 #include "instruction.h"
 
-enum class Placement { Anywhere, DataSection, OutsideParagraph, TextSection };
+enum class Placement {
+  Anywhere,
+  DataSection,
+  // A data section, with the paragraph named when it stands in one.
+  DataOutsideParagraph,
+  OutsideParagraph,
+  TextSection
+};
 
 // The placement of a directive kind (its directive code, or one of the
 // kinds of the derived directive classes).
@@ -19,6 +26,8 @@ inline Placement placementOf(int kind) {
   case PO_ULEB128:
   case IK_INIT_MEMORY:
     return Placement::DataSection;
+  case PO_INCBIN:
+    return Placement::DataOutsideParagraph;
   case PO_FILE:
   case PO_INCLUDE:
   case PO_SECTION:

@@ -61,6 +61,7 @@ enum InstructionKind : int {
   PO_SIZE = 48,
   PO_SLEB128 = 49,
   PO_SKIP = 50,
+  PO_INCBIN = 51,
   PO_SUBSECTION = 53,
   PO_SYNTAX = 54,
   PO_TYPE = 56,

@@ -271,6 +271,17 @@ Token *Lexer::scanEndOfInput() {
   return punctuation(TC_NONE);
 }
 
+bool Lexer::isWordText(std::string_view text) {
+  // "." alone is punctuation, not a word.
+  if (text.empty() || text == "." ||
+      !(classes.of[static_cast<unsigned char>(text[0])] & CC_WORD_START))
+    return false;
+  for (char c : text)
+    if (!isWordChar(c))
+      return false;
+  return true;
+}
+
 Token *Lexer::scanWord() {
   char c = reader.getCurrentChar();
   if (!reader.isCurrentInPlace()) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "diagnostics.h"
@@ -38,6 +39,9 @@ public:
 
   Reader &getReader() { return reader; }
   const Reader &getReader() const { return reader; }
+
+  // Whether the text, read alone, is one word (a name the source could use).
+  static bool isWordText(std::string_view text);
 
 private:
   struct State {

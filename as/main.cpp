@@ -1,8 +1,11 @@
 // main.cpp - zv-as entry: the command line, the checks of the source file
 // and the output path, then one run over the source.
+#include "dependencyfile.h"
 #include "elf32.h"
 #include "filestat.h"
 #include "parser.h"
+#include "responsefile.h"
+#include "versionbanner.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -33,6 +36,19 @@ struct Options {
   bool good = true;
   // An object from an earlier run stands where this one goes.
   bool staleOutput = false;
+  bool longVersion = false;   // --version
+  std::string dependencyFile; // --MD: empty when none is asked for
+  std::string ruleTarget;     // the object as -o gave it, for the rule
+  std::vector<SymbolDefinition> definitions;
+  PathPrefixMap debugPrefixMap;
+};
+
+// Long options without a short letter that the switch tells apart by value.
+enum {
+  DependencyFileOption = 256,
+  DefsymOption,
+  DebugPrefixMapOption,
+  VersionOption,
 };
 
 // Goes on with the run.
@@ -73,7 +89,7 @@ std::string longOptionName(const char *word, const option *table) {
   std::string typed = startsWith(word, "--") ? word + 2 : word;
   typed = typed.substr(0, typed.find('='));
   for (const option *o = table; o->name; ++o)
-    if (o->has_arg == required_argument && o->val == 0 &&
+    if (o->has_arg == required_argument && (o->val == 0 || o->val >= 256) &&
         startsWith(o->name, typed.c_str()))
       return std::string("--") + o->name;
   return word;
@@ -93,7 +109,18 @@ void readOptions(int argc, char **argv, const std::string &prog,
       {"arch", required_argument, nullptr, 0},
       {"syntax", required_argument, nullptr, 0},
       {"help", no_argument, &opts.help, 1},
+      {"MD", required_argument, nullptr, DependencyFileOption},
+      {"defsym", required_argument, nullptr, DefsymOption},
+      {"debug-prefix-map", required_argument, nullptr, DebugPrefixMapOption},
+      {"version", no_argument, nullptr, VersionOption},
       {nullptr, 0, nullptr, 0},
+  };
+  // A value the option's own rules refuse.
+  auto invalidValue = [&](const char *name, const std::string &why) {
+    optionError(prog,
+                std::string("invalid value '") + optarg + "' for '" + name +
+                    "' option: " + why,
+                opts);
   };
   // The word the option parser has just finished with.
   auto lastWord = [&]() -> const char * {
@@ -122,6 +149,32 @@ void readOptions(int argc, char **argv, const std::string &prog,
     case 'h':
       opts.help = 1;
       break;
+    case DependencyFileOption:
+      if (!opts.dependencyFile.empty())
+        optionError(prog, "reuse '--MD' option", opts);
+      else if (*optarg == 0)
+        invalidValue("--MD", "no file name");
+      else
+        opts.dependencyFile = optarg;
+      break;
+    case DefsymOption: {
+      SymbolDefinition definition;
+      std::string why;
+      if (SymbolDefinition::parse(optarg, definition, why))
+        opts.definitions.push_back(definition);
+      else
+        invalidValue("--defsym", why);
+      break;
+    }
+    case DebugPrefixMapOption: {
+      std::string why;
+      if (!opts.debugPrefixMap.add(optarg, why))
+        invalidValue("--debug-prefix-map", why);
+      break;
+    }
+    case VersionOption:
+      opts.longVersion = true;
+      break;
     case 0: {
       std::string name = longOptions[index].name;
       std::string value = optarg ? optarg : "";
@@ -145,7 +198,7 @@ void readOptions(int argc, char **argv, const std::string &prog,
     }
     case ':':
       // --arch and --syntax have no letter to show: name them in full.
-      if (optopt == 0)
+      if (optopt == 0 || optopt >= 256)
         optionError(prog,
                     "option '" + longOptionName(lastWord(), longOptions) +
                         "' requires an argument",
@@ -159,7 +212,8 @@ void readOptions(int argc, char **argv, const std::string &prog,
     default:
       // An unknown long option leaves no character; --help=x reports the
       // help option's flag value instead.
-      if (optopt == 0 || (optopt == 1 && startsWith(lastWord(), "--")))
+      if (optopt == 0 || optopt >= 256 ||
+          (optopt == 1 && startsWith(lastWord(), "--")))
         optionError(prog,
                     std::string("unrecognized option '") + lastWord() + "'",
                     opts);
@@ -177,6 +231,12 @@ void readOptions(int argc, char **argv, const std::string &prog,
 
 // The checks that follow the options; an exit status, or Continue.
 int checkCommandLine(const std::string &prog, const Options &opts) {
+  // --version answers alone, as build tools that probe a program expect.
+  if (opts.longVersion && opts.good) {
+    printVersionBanner(std::cout, "zv-as",
+                       "Assembler for the Zorvel processors ZP100 and ZP200.");
+    return 0;
+  }
   if (opts.version)
     std::cout << versionBanner << "\n";
   if (opts.help) {
@@ -210,6 +270,51 @@ int checkCommandLine(const std::string &prog, const Options &opts) {
   return Continue;
 }
 
+// Two names of one file where an output must not replace an input; the
+// exit status.
+int reportSameFile(const std::string &name, const std::string &other) {
+  std::cerr << "Error: '" << name
+            << "': input and output files must be distinct ('" << other
+            << "')\n";
+  return 1;
+}
+
+// An output goes where a regular file is, or where the directory part
+// exists; an exit status, or Continue.
+int checkOutputPlace(const std::string &given, const FileStat &output) {
+  if (output.isExists()) {
+    if (!output.isReg()) {
+      std::cerr << "Error: '" << given << "' is not a regular file\n";
+      return 1;
+    }
+    return Continue;
+  }
+  std::string dir = output.path();
+  if (!dir.empty() && !FileStat(dir).isExists()) {
+    std::cerr << "Error: can't create '" << given << "': no '" << dir
+              << "' directory\n";
+    return 1;
+  }
+  return Continue;
+}
+
+// The dependency file's place must be usable, and it may be neither the
+// source nor the object.
+int checkDependencyFile(const Options &opts, const FileStat &input,
+                        const FileStat &output) {
+  const std::string &given = opts.dependencyFile;
+  FileStat rule(given);
+  if (rule.isSameFile(input)) {
+    return reportSameFile(given, input.filePath());
+  }
+  if (rule.isSameFile(output)) {
+    std::cerr << "Error: '" << given
+              << "': dependency file and object file must be distinct\n";
+    return 1;
+  }
+  return checkOutputPlace(given, rule);
+}
+
 // The source must be a regular file and the object's place usable and not
 // the source. A stale object goes when the run fails, not before: until
 // the included files are known it could be one of them. The checked
@@ -235,27 +340,15 @@ int checkFiles(Options &opts) {
   // Checked before the stale object goes: an output that is the source
   // would delete the source.
   if (output.isSameFile(input)) {
-    std::cerr << "Error: '" << given
-              << "': input and output files must be distinct ('"
-              << input.filePath() << "')\n";
-    return 1;
+    return reportSameFile(given, input.filePath());
   }
-  if (output.isExists()) {
-    if (!output.isReg()) {
-      std::cerr << "Error: '" << given << "' is not a regular file\n";
-      return 1;
-    }
-    opts.staleOutput = true;
-  } else {
-    std::string dir = output.path();
-    if (!dir.empty() && !FileStat(dir).isExists()) {
-      std::cerr << "Error: can't create '" << given << "': no '" << dir
-                << "' directory\n";
-      return 1;
-    }
-  }
+  if (int rc = checkOutputPlace(given, output); rc != Continue)
+    return rc;
+  opts.staleOutput = output.isExists();
   opts.outputName = output.filePath();
-  return Continue;
+  opts.ruleTarget = given;
+  return opts.dependencyFile.empty() ? Continue
+                                     : checkDependencyFile(opts, input, output);
 }
 
 // Reports a value of a directory option that is not a directory; true when
@@ -285,16 +378,60 @@ void pruneIncludeDirectories(const std::string &prog,
   dirs.swap(kept);
 }
 
-// One assembly; returns its error count. A failed run leaves no object: a
-// stale one is deleted then, unless it is one of the sources.
+// Whether path is one of the files the run read.
+bool isSourceOfRun(const std::string &path,
+                   const std::vector<std::string> &sources) {
+  for (const std::string &source : sources)
+    if (FileStat(path).isSameFile(FileStat(source)))
+      return true;
+  return false;
+}
+
+// Removes an output of this run (or of an earlier one) that a failed run
+// must not leave behind.
+void removeOutput(const std::string &name) {
+  if (std::remove(name.c_str()) != 0 && errno != ENOENT)
+    std::cerr << "Error: can't delete '" << name
+              << "': " << std::strerror(errno) << "\n";
+}
+
+// The rule for the object just written; false after the message.
+bool writeDependencyFile(const Options &opts,
+                         const std::vector<std::string> &sources) {
+  for (const std::string &source : sources)
+    if (FileStat(source).isSameFile(FileStat(opts.dependencyFile))) {
+      reportSameFile(source, opts.dependencyFile);
+      return false;
+    }
+  DependencyFile rule;
+  if (rule.write(opts.dependencyFile, opts.ruleTarget, sources))
+    return true;
+  std::cerr << "Error: can't write dependency file '" << opts.dependencyFile
+            << "': " << rule.getLastError() << "\n";
+  return false;
+}
+
+// One assembly; returns its error count. A failed run leaves no object and
+// no dependency file: a stale one is deleted then, unless it is one of the
+// sources. The rule is written only beside a new object.
 int assemble(const Options &opts) {
   Parser parser(opts.outputName, opts.includeDirectories, opts.processorCode,
                 opts.syntax, opts.debug);
+  for (const SymbolDefinition &definition : opts.definitions)
+    parser.defineSymbol(definition);
+  parser.setDebugPrefixMap(opts.debugPrefixMap);
   int errors = parser.parse(opts.files.front());
-  if (errors != 0 && opts.staleOutput && !parser.isOutputASource() &&
-      std::remove(opts.outputName.c_str()) != 0 && errno != ENOENT)
-    std::cerr << "Error: can't delete '" << opts.outputName
-              << "': " << std::strerror(errno) << "\n";
+  const bool written = errors == 0;
+  if (written && !opts.dependencyFile.empty() &&
+      !writeDependencyFile(opts, parser.getFilesRead()))
+    errors = 1;
+  if (errors == 0)
+    return 0;
+  if ((written || opts.staleOutput) && !parser.isOutputASource())
+    removeOutput(opts.outputName);
+  if (!opts.dependencyFile.empty() && FileStat(opts.dependencyFile).isReg() &&
+      !isSourceOfRun(opts.dependencyFile, parser.getFilesRead()))
+    removeOutput(opts.dependencyFile);
   return errors;
 }
 
@@ -307,6 +444,12 @@ int exitStatus(int errors) { return errors > 255 ? 255 : errors; }
 int main(int argc, char **argv) {
   std::set_new_handler(no_memory);
   const std::string prog = argc > 0 && argv[0] ? argv[0] : "zv-as";
+  // @file arguments become the file's words before the options are read.
+  ResponseFiles arguments;
+  if (!arguments.replace(argc, argv)) {
+    std::cerr << prog << ": " << arguments.getLastError() << "\n";
+    return 1;
+  }
   if (argc <= 1) {
     usage(prog);
     return 1;

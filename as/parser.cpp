@@ -49,6 +49,7 @@ Parser::~Parser() = default;
 
 int Parser::parse(const std::string &inputName) {
   inputFile = FileName(inputName);
+  noteFileRead(inputName);
 
   // Pass 1 counts bytes and defines labels. Its messages are held back:
   // they are shown only when it fails, since pass 2 says them again.
@@ -90,6 +91,8 @@ int Parser::parse(const std::string &inputName) {
         inputFile,
         DebugInfoProducer::flagsForEncoding(architecture->getEncoding()),
         CodeGeneration::getDwarfSection, codeGeneration.get());
+  if (debugProducer)
+    debugProducer->setPrefixMap(&debugPrefixMap);
 
   // Pass 2 writes the bytes, the operation words and the relocations.
   runPass(inputFile);
@@ -140,6 +143,7 @@ bool Parser::prepareDebugSections(const FileName &file) {
     auto producer = std::make_unique<SrcDebugInfoProducer>(
         file, DebugInfoProducer::flagsForEncoding(architecture->getEncoding()),
         CodeGeneration::getDwarfSection, codeGeneration.get());
+    producer->setPrefixMap(&debugPrefixMap);
     const Section *text = sectab->findSectionByName(".text");
     const SectionData *textData = text ? sectab->getSectionData(text) : nullptr;
     producer->setSourceDataForDebugLineSection(

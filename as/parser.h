@@ -10,11 +10,14 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "diagnostics.h"
 #include "filename.h"
 #include "location.h"
+#include "pathprefixmap.h"
+#include "symboldefinition.h"
 #include "token.h"
 
 class Architecture;
@@ -64,6 +67,17 @@ public:
   // Whether an included file turned out to be the output, which a failed
   // run must then leave alone.
   bool isOutputASource() const { return outputIsSource; }
+
+  // ---- Set up before parse. ----
+  // A symbol defined as if by .set before the first line (--defsym).
+  void defineSymbol(const SymbolDefinition &definition) {
+    commandLineSymbols.push_back(definition);
+  }
+  // Directory names in the debugging information go through the map.
+  void setDebugPrefixMap(const PathPrefixMap &map) { debugPrefixMap = map; }
+  // Every file the run read, the main source first and then each other
+  // once, in the order first read: what a dependency file lists.
+  const std::vector<std::string> &getFilesRead() const { return filesRead; }
 
   // ---- Diagnostics: every message of the run goes through them. ----
   // "<loc>: error: text" (warning:, note:); only errors are counted.
@@ -299,7 +313,12 @@ private:
   void skipBlock(bool stopAtElse);
   bool skipPseudoOperation(size_t depth, bool stopAtElse);
   bool findIncludeFile(const std::string &name, std::string &path);
+  bool resolveSourceFile(const std::string &name, const Location &location,
+                         std::string &path);
+  void noteFileRead(const std::string &path);
+  bool parseFileNameOperand(std::string &name, Location &location);
   void evalInclude();
+  void evalIncbin();
   void evalErr();
   void evalError();
   void evalWarning();
@@ -319,6 +338,10 @@ private:
   bool outputIsSource = false;
   std::vector<std::string> includeDirectories;
   std::unordered_map<std::string, std::string> includePaths; // name -> found
+  std::vector<std::string> filesRead;
+  std::unordered_set<std::string> filesReadSet;
+  std::vector<SymbolDefinition> commandLineSymbols;
+  PathPrefixMap debugPrefixMap;
   uint16_t initialSyntax;
   uint16_t currentSyntax;
   std::unique_ptr<Tokenizer> tokenizer;

@@ -374,40 +374,64 @@ bool Parser::findIncludeFile(const std::string &name, std::string &path) {
   return false;
 }
 
-// .include "file"
-void Parser::evalInclude() {
-  if (isNotString()) {
-    move(TC_NEWLINE);
-    return;
-  }
-  const std::string name = static_cast<const String *>(token)->getText();
-  const Location location = getTokenLocation();
-  move();
-  if (!expectLineEnd())
-    return;
-  // A name leads to the file it led to the first time: pass 2 must not
-  // find another one that appeared in between.
+// The file a .include or .incbin names. A name leads to the file it led to
+// the first time: pass 2 must not find another one that appeared in
+// between. False after an error at location.
+bool Parser::resolveSourceFile(const std::string &name,
+                               const Location &location, std::string &path) {
   auto known = includePaths.find(name);
-  std::string path;
   if (known != includePaths.end()) {
     path = known->second;
-  } else if (!findIncludeFile(name, path)) {
+    return true;
+  }
+  if (!findIncludeFile(name, path)) {
     error(location, "can't open '" + name + "' for reading: no such file");
-    return;
-  } else if (!FileStat(path).isReg()) {
+    return false;
+  }
+  if (!FileStat(path).isReg()) {
     error(location, "can't open '" + path + "' for reading: no regular file");
-    return;
+    return false;
   }
   // The object must never replace a source, however it is spelled; a name
   // seen before was checked then.
-  if (known == includePaths.end() &&
-      FileStat(path).isSameFile(FileStat(outputName))) {
+  if (FileStat(path).isSameFile(FileStat(outputName))) {
     outputIsSource = true;
     error(location, "'" + path +
                         "': input and output files must be distinct ('" +
                         outputName + "')");
-    return;
+    return false;
   }
+  includePaths.emplace(name, path);
+  return true;
+}
+
+void Parser::noteFileRead(const std::string &path) {
+  if (filesReadSet.insert(path).second)
+    filesRead.push_back(path);
+}
+
+// The file name that .include and .incbin begin with, and where it stands.
+// False after an error, the rest of the line skipped.
+bool Parser::parseFileNameOperand(std::string &name, Location &location) {
+  if (isNotString()) {
+    move(TC_NEWLINE);
+    return false;
+  }
+  name = static_cast<const String *>(token)->getText();
+  location = getTokenLocation();
+  move();
+  return true;
+}
+
+// .include "file"
+void Parser::evalInclude() {
+  std::string name;
+  Location location;
+  if (!parseFileNameOperand(name, location) || !expectLineEnd())
+    return;
+  std::string path;
+  if (!resolveSourceFile(name, location, path))
+    return;
   if (tokenizer->fileDepth() >= MAX_INCLUDE_DEPTH) {
     error(location, "include nesting too deep (" +
                         std::to_string(MAX_INCLUDE_DEPTH) + " levels); '" +
@@ -421,7 +445,77 @@ void Parser::evalInclude() {
     error(location, "can't open '" + path + "' for reading");
     return;
   }
-  includePaths.emplace(name, path);
+  noteFileRead(path);
+}
+
+// .incbin "file" [, skip [, count]]
+void Parser::evalIncbin() {
+  std::string name;
+  Location location;
+  if (!parseFileNameOperand(name, location))
+    return;
+  long long skip = 0, count = 0;
+  bool counted = false;
+  Location skipLocation = location, countLocation = location;
+  // The operand after a comma, absolute, and where it stands.
+  auto operandAfterComma = [&](long long &value, Location &where) {
+    move();
+    ExpressionPtr e = parseAbsoluteOperand(value);
+    if (e)
+      where = e->getLocation();
+    return e != nullptr;
+  };
+  if (tokenCode() == ',') {
+    if (!operandAfterComma(skip, skipLocation))
+      return;
+    if (tokenCode() == ',') {
+      if (!operandAfterComma(count, countLocation))
+        return;
+      counted = true;
+    }
+  }
+  if (!expectLineEnd())
+    return;
+  std::string path;
+  if (!resolveSourceFile(name, location, path))
+    return;
+  // Read once per run, like a source: both passes place the same bytes.
+  std::shared_ptr<const SourceText> text =
+      tokenizer->getSourceFiles().get(path);
+  if (!text->opened) {
+    error(location, "can't open '" + path + "' for reading");
+    return;
+  }
+  if (!text->error.empty()) {
+    error(location, text->error);
+    return;
+  }
+  noteFileRead(path);
+  const uint64_t size = text->bytes.size();
+  const std::string of =
+      " of '" + path + "' (" + std::to_string(size) + " bytes)";
+  if (skip < 0 || uint64_t(skip) > size) {
+    error(skipLocation,
+          ".incbin skip " + std::to_string(skip) +
+              (skip < 0 ? " is negative" : " is past the end" + of));
+    return;
+  }
+  uint64_t length = size - uint64_t(skip);
+  if (counted) {
+    if (count < 0 || uint64_t(count) > length) {
+      error(countLocation,
+            ".incbin count " + std::to_string(count) +
+                (count < 0 ? " is negative"
+                           : " goes past the end" + of + " after skip " +
+                                 std::to_string(skip)));
+      return;
+    }
+    length = uint64_t(count);
+  }
+  currentSubsection->advance(length);
+  if (pass == 2)
+    if (DataSubsection *data = currentSubsection->asData())
+      data->addData(text->bytes.data() + skip, size_t(length));
 }
 
 // .err

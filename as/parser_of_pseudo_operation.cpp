@@ -57,6 +57,12 @@ void Parser::evalPseudoOperation(const PseudoOperation *directive,
   const int kind = directive->getKind();
   const char *reason = nullptr;
   switch (placementOf(kind)) {
+  case Placement::DataOutsideParagraph:
+    if (paragraphOpen) {
+      reason = "can't be placed inside the paragraph";
+      break;
+    }
+    [[fallthrough]];
   case Placement::DataSection:
     if (!currentSubsection)
       reason = "can't be placed in undefined section";
@@ -131,6 +137,8 @@ void Parser::evalPseudoOperation(const PseudoOperation *directive,
     return evalElse(directive, location);
   case PO_INCLUDE:
     return evalInclude();
+  case PO_INCBIN:
+    return evalIncbin();
   case PO_ERR:
     return evalErr();
   case PO_ERROR:

@@ -112,6 +112,8 @@ void Parser::addPredefinedData(const FileName &file) {
     for (const char *name : predefined)
       symtab->getSymbol(tokenizer->getWord(name))->nextValue();
     model->nextValue();
+    for (const SymbolDefinition &d : commandLineSymbols)
+      symtab->getSymbol(tokenizer->getWord(d.name))->nextValue();
     currentSyntax = initialSyntax;
     return;
   }
@@ -135,6 +137,13 @@ void Parser::addPredefinedData(const FileName &file) {
   model->setValue(new Expression(location, new ExpressionNumberNode(
                                                1, false, absoluteSubsection)),
                   true);
+  // As a .set would give them: the source may set them again.
+  for (const SymbolDefinition &d : commandLineSymbols)
+    symtab->getSymbol(tokenizer->getWord(d.name))
+        ->setValue(new Expression(location,
+                                  new ExpressionNumberNode(d.value, false,
+                                                           absoluteSubsection)),
+                   true);
 }
 
 void Parser::addRelocationEntry(const Section *section, uint32_t offset,

@@ -151,6 +151,8 @@ public:
   void insertAlias(Alias *alias);
 
   Word *getWord(std::string_view name) { return words.getWord(name); }
+  // The run's source texts, each file read once (.incbin reads through it).
+  SourceFiles &getSourceFiles() { return files; }
   WordMap &getWordMap() { return words; }
 
   const Location &getTokenLocation() const {

@@ -2,7 +2,7 @@
 # its Depends line comes from the libraries the programs link dynamically.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zorvel-toolchain)
-set(CPACK_PACKAGE_VERSION 0.5.11)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Zorvel toolchain developers")
 set(CPACK_PACKAGE_CONTACT "Zorvel toolchain developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

@@ -1,5 +1,7 @@
 // main.cpp - zv-ld: reads the command line and runs one link.
 #include "codegeneration.h"
+#include "responsefile.h"
+#include "versionbanner.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,10 +37,14 @@ void usage(const char *prog) {
       << "\nfile - object file\n";
 }
 
+// Long options without a short letter.
+enum { VersionOption = 256 };
+
 struct Options {
   int printMap = 0;
   int help = 0;
   bool version = false;
+  bool longVersion = false; // --version
   std::string output;
   std::string entry;
   std::vector<std::string> libraries;
@@ -56,6 +62,7 @@ void readOptions(int argc, char **argv, Options &opts) {
       {"entry", required_argument, nullptr, 'e'},
       {"print-map", no_argument, &opts.printMap, 1},
       {"help", no_argument, &opts.help, 1},
+      {"version", no_argument, nullptr, VersionOption},
       {nullptr, 0, nullptr, 0},
   };
   opterr = 0;
@@ -94,13 +101,16 @@ void readOptions(int argc, char **argv, Options &opts) {
     case 'h':
       opts.help = 1;
       break;
+    case VersionOption:
+      opts.longVersion = true;
+      break;
     case ':':
       std::cerr << prog << ": option '-" << char(optopt)
                 << "' requires an argument\n";
       opts.valid = false;
       break;
     case '?':
-      if (optopt)
+      if (optopt > 0 && optopt < 256)
         std::cerr << prog << ": unrecognized option '-" << char(optopt)
                   << "'\n";
       else
@@ -120,12 +130,25 @@ void readOptions(int argc, char **argv, Options &opts) {
 
 int main(int argc, char **argv) {
   std::set_new_handler(no_memory);
+  // @file arguments become the file's words before the options are read.
+  ResponseFiles arguments;
+  const char *prog = argc > 0 ? argv[0] : "zv-ld";
+  if (!arguments.replace(argc, argv)) {
+    std::cerr << prog << ": " << arguments.getLastError() << "\n";
+    return 1;
+  }
   if (argc <= 1) {
     usage(argc > 0 ? argv[0] : "zv-ld");
     return 1;
   }
   Options opts;
   readOptions(argc, argv, opts);
+  // --version answers alone, as build tools that probe a program expect.
+  if (opts.longVersion && opts.valid) {
+    printVersionBanner(std::cout, "zv-ld",
+                       "Linker for the Zorvel processors ZP100 and ZP200.");
+    return 0;
+  }
   if (opts.version) {
     std::cerr << "ZV linker version 0.5.9:47\n";
     if (opts.help) {

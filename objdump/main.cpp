@@ -2,6 +2,8 @@
 // named on it as the options ask.
 #include "filestat.h"
 #include "objdump.h"
+#include "responsefile.h"
+#include "versionbanner.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -54,6 +56,7 @@ struct Options {
   zvod::ObjDumpOptions dump;
   int help = 0;
   bool version = false;
+  bool longVersion = false; // --version
   std::vector<std::string> files;
   std::string map; // --map
   bool valid = true;
@@ -67,7 +70,13 @@ void optionError(const std::string &prog, const std::string &text,
 
 void readOptions(int argc, char **argv, const std::string &prog,
                  Options &opts) {
-  enum { SourceOption = 256, RowsOption, SyntaxOption, MapOption };
+  enum {
+    SourceOption = 256,
+    RowsOption,
+    SyntaxOption,
+    MapOption,
+    VersionOption
+  };
   const option longOptions[] = {
       {"disassemble", no_argument, nullptr, 'd'},
       {"reloc", no_argument, nullptr, 'r'},
@@ -78,6 +87,7 @@ void readOptions(int argc, char **argv, const std::string &prog,
       {"line-numbers", no_argument, nullptr, 'l'},
       {"map", required_argument, nullptr, MapOption},
       {"help", no_argument, &opts.help, 1},
+      {"version", no_argument, nullptr, VersionOption},
       {nullptr, 0, nullptr, 0},
   };
   opterr = 0;
@@ -120,6 +130,9 @@ void readOptions(int argc, char **argv, const std::string &prog,
       break;
     case 'V':
       opts.version = true;
+      break;
+    case VersionOption:
+      opts.longVersion = true;
       break;
     case 0:
       break;
@@ -182,12 +195,25 @@ bool readFile(const std::string &name, std::vector<uint8_t> &bytes) {
 int main(int argc, char **argv) {
   std::set_new_handler(no_memory);
   const std::string prog = argc > 0 && argv[0] ? argv[0] : "zv-objdump";
+  // @file arguments become the file's words before the options are read.
+  ResponseFiles arguments;
+  if (!arguments.replace(argc, argv)) {
+    std::cerr << prog << ": " << arguments.getLastError() << "\n";
+    return 1;
+  }
   if (argc <= 1) {
     usage(prog, std::cerr);
     return 1;
   }
   Options opts;
   readOptions(argc, argv, prog, opts);
+  // --version answers alone, as build tools that probe a program expect.
+  if (opts.longVersion && opts.valid) {
+    printVersionBanner(std::cout, "zv-objdump",
+                       "Disassembler for the Zorvel processors ZP100 and "
+                       "ZP200.");
+    return 0;
+  }
   if (opts.version)
     std::cout << versionBanner << "\n";
   if (opts.help) {

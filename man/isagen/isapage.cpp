@@ -467,6 +467,10 @@ void IsaPage::writeParagraphs(std::ostream &out) const {
     case Placement::DataSection:
       data.push_back(name);
       break;
+    case Placement::DataOutsideParagraph:
+      outside.push_back(name);
+      data.push_back(name);
+      break;
     case Placement::TextSection:
       text.push_back(name);
       break;

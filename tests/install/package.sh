@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # package.sh BUILD_DIR - makes the Debian package of the build in a scratch
-# directory and checks it: exactly the three programs and their pages, and a
+# directory and checks it: exactly the three programs, their pages and the CMake module, and a
 # Depends line that names the package of every library they link.
 set -u
 build=$(cd "$1" && pwd)
@@ -21,6 +21,13 @@ deb=${debs[0]}
 expected='./usr/bin/zv-as
 ./usr/bin/zv-ld
 ./usr/bin/zv-objdump
+./usr/lib/cmake/Zorvel/CMakeDetermineZVASMCompiler.cmake
+./usr/lib/cmake/Zorvel/CMakeTestZVASMCompiler.cmake
+./usr/lib/cmake/Zorvel/CMakeZVASMCompiler.cmake.in
+./usr/lib/cmake/Zorvel/CMakeZVASMInformation.cmake
+./usr/lib/cmake/Zorvel/Zorvel-ZP100.cmake
+./usr/lib/cmake/Zorvel/Zorvel-ZP200.cmake
+./usr/lib/cmake/Zorvel/ZorvelLink.cmake
 ./usr/share/man/man1/zv-as.1
 ./usr/share/man/man1/zv-ld.1
 ./usr/share/man/man1/zv-objdump.1

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # prefix.sh BUILD_DIR SOURCE_DIR - installs the build into a scratch prefix
-# and checks what a user gets: the three programs and the pages only, the
-# programs run from another directory and link the example as the built ones
-# do, and both pages render without a warning and cover every option.
+# and checks what a user gets: the three programs, the pages and the CMake
+# module only, the programs run from another directory and link the example
+# as the built ones do, and both pages render without a warning and cover every option.
 set -u
 build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)
@@ -18,6 +18,13 @@ fi
 expected='bin/zv-as
 bin/zv-ld
 bin/zv-objdump
+lib/cmake/Zorvel/CMakeDetermineZVASMCompiler.cmake
+lib/cmake/Zorvel/CMakeTestZVASMCompiler.cmake
+lib/cmake/Zorvel/CMakeZVASMCompiler.cmake.in
+lib/cmake/Zorvel/CMakeZVASMInformation.cmake
+lib/cmake/Zorvel/Zorvel-ZP100.cmake
+lib/cmake/Zorvel/Zorvel-ZP200.cmake
+lib/cmake/Zorvel/ZorvelLink.cmake
 share/man/man1/zv-as.1
 share/man/man1/zv-ld.1
 share/man/man1/zv-objdump.1
@@ -104,6 +111,10 @@ $(cat "$work/$program.err")"
   banner=$(version_of "$program")
   grep -qF "\"$banner\"" "$work/$program.txt" ||
     fail "$program.1 does not quote the banner \"$banner\""
+  # The version is the build's: a page that still names an older one fails.
+  long=$("$prefix/bin/$program" --version | head -1)
+  grep -qF "\"$long\"" "$work/$program.txt" ||
+    fail "$program.1 does not quote the --version line \"$long\""
   "$prefix/bin/$program" -h 2>&1 | awk -F ' - ' '/^\t/ { print $1 }' |
     tr ',' '\n' | sed 's/^[[:space:]]*//; s/=.*//' >"$work/$program.options"
   [ -s "$work/$program.options" ] || fail "no options in $program -h"
@@ -133,5 +144,5 @@ done
   grep -q 'jmp' "$work/od.txt" ||
   fail "the installed zv-objdump does not list the example's image"
 
-[ "$status" = 0 ] && echo "installed: 3 programs, 4 pages; example linked"
+[ "$status" = 0 ] && echo "installed: 3 programs, 4 pages, the CMake module; example linked"
 exit "$status"

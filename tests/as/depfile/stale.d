@@ -1,0 +1,1 @@
+failed.o: failed.s

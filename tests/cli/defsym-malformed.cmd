@@ -1,0 +1,1 @@
+--arch=ZP100 --defsym NOEQUALS --defsym 1x=2 --defsym X=12z --defsym Y= --defsym =3 --defsym BIG=0x10000000000000000 --defsym NEG=-0x8000000000000001 --defsym . ok.s

@@ -1,0 +1,1 @@
+--arch=ZP100 --M ok.d ok.s

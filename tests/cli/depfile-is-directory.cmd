@@ -1,0 +1,1 @@
+--arch=ZP100 --MD adir ok.s

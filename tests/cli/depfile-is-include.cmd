@@ -1,0 +1,1 @@
+--arch=ZP100 --MD incl/part.s -o dep.o incl/main.s

@@ -1,0 +1,1 @@
+--arch=ZP100 --MD x.o -o ./x.o ok.s

@@ -1,0 +1,1 @@
+--arch=ZP100 --MD ./ok.s ok.s

@@ -1,0 +1,1 @@
+--arch=ZP100 --MD nodir/ok.d ok.s

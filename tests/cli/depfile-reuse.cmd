@@ -1,0 +1,1 @@
+--arch=ZP100 --MD a.d --MD=b.d ok.s

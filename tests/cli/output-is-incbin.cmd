@@ -1,0 +1,1 @@
+--arch=ZP100 -o ./incl/blob.bin incl/incbin.s

@@ -1,0 +1,1 @@
+--arch=ZP100 ok.s @rsp/self

@@ -1,0 +1,1 @@
+--arch=ZP100 @rsp/missing @rsp @ ok.s

@@ -1,0 +1,4 @@
+        .text
+        .globl main
+main:   getl #1
+        complete

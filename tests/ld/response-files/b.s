@@ -1,0 +1,4 @@
+        .text
+        .globl other
+other:  getl #2
+        complete

@@ -1,0 +1,3 @@
+	.text
+p:	getl 5
+	complete
