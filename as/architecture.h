@@ -111,6 +111,8 @@ public:
   // Directive names in table order.
   std::vector<std::string> getPseudoOperationNames() const;
 
+  // Register names in table order, each that names a register.
+  std::vector<std::string> getRegisterNames() const;
   // Null for a number outside the table or an empty slot.
   const Register *getRegister(int number) const;
   const Register *getRegister(const Word *word) const;

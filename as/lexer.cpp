@@ -121,6 +121,16 @@ bool Lexer::openFile(const FileName &name, SourceFiles *files) {
   return reader.openFile(name, files);
 }
 
+void Lexer::openText(const FileName &name,
+                     std::shared_ptr<const SourceText> text,
+                     unsigned firstLine) {
+  tokenLocation.set(name, 0, 0);
+  endLineGiven = false;
+  endOfFileGiven = false;
+  states.clear();
+  reader.openText(name, std::move(text), firstLine);
+}
+
 void Lexer::closeFile() { reader.closeFile(); }
 
 bool Lexer::atEndOfInput() const {
@@ -554,6 +564,89 @@ bool Lexer::skipBlockComment() {
       }
       continue;
     }
+    c = reader.getChar();
+  }
+}
+
+char Lexer::skipBlanks() {
+  char c = reader.getCurrentChar();
+  while (isBlank(c))
+    c = reader.getChar();
+  return c;
+}
+
+void Lexer::readRestOfLine(std::string &text) {
+  text.clear();
+  auto next = [&]() -> char {
+    return reader.restSize() ? reader.rest()[0] : '\0';
+  };
+  char c = reader.getCurrentChar();
+  for (;;) {
+    if (c == 0 && atEndOfInput())
+      return;
+    if (c == '\n' || c == ';' || (c == '/' && next() == '/'))
+      return;
+    if (c == '/' && next() == '*') {
+      reader.getChar();
+      skipBlockComment();
+      text += ' ';
+      c = reader.getCurrentChar();
+      continue;
+    }
+    if (c == '\\') {
+      // A continued line, as the scanner takes it.
+      size_t n = 0;
+      while (n < reader.restSize() && reader.rest()[n] == '\r')
+        ++n;
+      if (n < reader.restSize() && reader.rest()[n] == '\n') {
+        for (size_t i = 0; i <= n; ++i)
+          reader.getChar();
+        c = reader.getChar();
+        continue;
+      }
+      text += c;
+      c = reader.getChar();
+      if (c != '\n' && !(c == 0 && atEndOfInput())) {
+        text += c;
+        c = reader.getChar();
+      }
+      continue;
+    }
+    if (c == '"') {
+      // A string up to its quote or the line end; its escapes as written.
+      do {
+        text += c;
+        c = reader.getChar();
+        if (c == '\\') {
+          text += c;
+          c = reader.getChar();
+          if (c == '\n' || (c == 0 && atEndOfInput()))
+            break;
+          text += c;
+          c = reader.getChar();
+        }
+      } while (c != '"' && c != '\n' && !(c == 0 && atEndOfInput()));
+      if (c == '"') {
+        text += c;
+        c = reader.getChar();
+      }
+      continue;
+    }
+    if (c == '\'') {
+      // A character constant: the quote and its character are text.
+      text += c;
+      c = reader.getChar();
+      if (c == '\\') {
+        text += c;
+        c = reader.getChar();
+      }
+      if (c != '\n' && !(c == 0 && atEndOfInput())) {
+        text += c;
+        c = reader.getChar();
+      }
+      continue;
+    }
+    text += c;
     c = reader.getChar();
   }
 }

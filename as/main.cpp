@@ -2,6 +2,7 @@
 // and the output path, then one run over the source.
 #include "elf32.h"
 #include "filestat.h"
+#include "messagestyle.h"
 #include "parser.h"
 
 #include <cerrno>
@@ -13,6 +14,7 @@
 #include <iostream>
 #include <new>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -27,6 +29,7 @@ struct Options {
   bool debug = false;
   uint16_t processorCode = 0; // 0: not given
   uint16_t syntax = 0;        // 0: the model's default
+  DiagnosticsMode diagnostics = DiagnosticsMode::Auto;
   std::string outputName;
   std::vector<std::string> includeDirectories;
   std::vector<std::string> files;
@@ -93,6 +96,7 @@ void readOptions(int argc, char **argv, const std::string &prog,
       {"arch", required_argument, nullptr, 0},
       {"syntax", required_argument, nullptr, 0},
       {"help", no_argument, &opts.help, 1},
+      {"diagnostics", required_argument, nullptr, 0},
       {nullptr, 0, nullptr, 0},
   };
   // The word the option parser has just finished with.
@@ -139,6 +143,10 @@ void readOptions(int argc, char **argv, const std::string &prog,
           opts.syntax = 2;
         else
           optionError(prog, "unrecognized syntax version '" + value + "'",
+                      opts);
+      } else if (name == "diagnostics") {
+        if (!parseDiagnosticsMode(value, opts.diagnostics))
+          optionError(prog, "unrecognized diagnostics mode '" + value + "'",
                       opts);
       }
       break;
@@ -290,6 +298,8 @@ void pruneIncludeDirectories(const std::string &prog,
 int assemble(const Options &opts) {
   Parser parser(opts.outputName, opts.includeDirectories, opts.processorCode,
                 opts.syntax, opts.debug);
+  parser.getDiagnostics().setStyle(
+      MessageStyle::decide(opts.diagnostics, STDERR_FILENO));
   int errors = parser.parse(opts.files.front());
   if (errors != 0 && opts.staleOutput && !parser.isOutputASource() &&
       std::remove(opts.outputName.c_str()) != 0 && errno != ENOENT)
