@@ -170,7 +170,8 @@ bool parseParameters(std::string_view text, const std::string &macroName,
                      MacroProblem &problem) {
   parameters.clear();
   const std::string of = " of macro " + quoted(macroName);
-  for (size_t p = skipBlanks(text, 0); p < text.size();) {
+  // A comma may separate the name from the first parameter too.
+  for (size_t p = nextItem(text, 0); p < text.size();) {
     if (!isWordStart(text[p])) {
       // At least the character that is not a name.
       const size_t end = std::max(itemEnd(text, p), p + 1);

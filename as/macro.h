@@ -116,7 +116,8 @@ struct MacroProblem {
 namespace macrotext {
 
 // The parameter list of ".macro name" from the text after the name:
-// name[:req|:vararg][=default], separated by commas or blanks.
+// name[:req|:vararg][=default], separated by commas or blanks (a comma
+// may follow the macro's name too).
 bool parseParameters(std::string_view text, const std::string &macroName,
                      std::vector<MacroParameter> &parameters,
                      MacroProblem &problem);

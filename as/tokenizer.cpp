@@ -60,6 +60,12 @@ ExpansionTokenSource::ExpansionTokenSource(
 
 const Location &ExpansionTokenSource::getTokenLocation() const {
   mapped = StreamTokenSource::getTokenLocation();
+  // The end of the text is where the body's closer stands, just after its
+  // last byte.
+  const Reader &reader = getLexer().getReader();
+  if (reader.isEmpty() && mapped.getLine() == reader.getReadLine() &&
+      mapped.getCol() + 1 == reader.getReadCol())
+    mapped.setCol(reader.getReadCol());
   if (text->columns)
     mapped.setCol(text->columns->map(mapped.getLine(), mapped.getCol()));
   return mapped;

@@ -98,6 +98,7 @@ public:
   void purgeState() override { lexer.purgeState(); }
   void end() { lexer.getReader().end(); }
   Lexer &getLexer() { return lexer; }
+  const Lexer &getLexer() const { return lexer; }
 
 private:
   Lexer lexer;
