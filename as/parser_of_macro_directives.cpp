@@ -314,6 +314,11 @@ void Parser::endExpansion(const Location &location) {
     return;
   ExpansionFrame &frame = expansions.back();
   while (blockStack.size() > frame.blocks) {
+    // Cut short by the end of the input: the text did not end here.
+    if (inputEnded) {
+      blockStack.pop_back();
+      continue;
+    }
     const Terminator &block = *blockStack.back();
     const std::string &name = block.getTerminatedPseudoOperation()->getName();
     error(location, unexpectedEnd(location, name));
