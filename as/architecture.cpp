@@ -290,7 +290,8 @@ std::vector<std::string> Architecture::getRegisterNames() const {
   std::vector<std::string> names;
   for (size_t i = 0; i < registerRowCount; ++i) {
     const RegisterRow &row = registerRows[i];
-    if (row.name && findRegister(row.name) == &registerFile.registers[row.number])
+    if (row.name &&
+        findRegister(row.name) == &registerFile.registers[row.number])
       names.emplace_back(row.name);
   }
   return names;

@@ -93,9 +93,8 @@ private:
   // The message in the style of this run.
   void render(std::string &out, const Diagnostic &diagnostic);
   // One located line of a message, with its source line when rich.
-  void renderLine(std::string &out, Severity severity,
-                  const Location &location, const std::string &text,
-                  bool wholeFile, bool snippet) const;
+  void renderLine(std::string &out, Severity severity, const Location &location,
+                  const std::string &text, bool wholeFile, bool snippet) const;
   void renderSnippet(std::string &out, const Location &location) const;
 
   std::ostream *out;

@@ -63,7 +63,7 @@ struct Macro {
   Word *name = nullptr;
   std::vector<MacroParameter> parameters;
   MacroBody body;
-  Location location; // of the name in the definition
+  Location location;  // of the name in the definition
   unsigned label = 0; // the name kept for the locations of its expansions
 };
 

@@ -372,13 +372,13 @@ private:
   MacroTable macros;
   std::unique_ptr<MessageHints> hints;
   std::vector<ExpansionFrame> expansions;
-  unsigned macroDepth = 0;       // macro expansions in progress
-  uint64_t expansionCount = 0;   // macro expansions of this pass: \@
-  uint64_t expandedBytes = 0;    // what the expansions of this pass made
+  unsigned macroDepth = 0;     // macro expansions in progress
+  uint64_t expansionCount = 0; // macro expansions of this pass: \@
+  uint64_t expandedBytes = 0;  // what the expansions of this pass made
   uint64_t expansionBudget = DEFAULT_EXPANSION_BUDGET;
   bool inputEnded = false;
-  Word *macroWord = nullptr; // ".macro"
-  Word *endmWord = nullptr;  // ".endm"
+  Word *macroWord = nullptr;                   // ".macro"
+  Word *endmWord = nullptr;                    // ".endm"
   std::vector<const Word *> repetitionOpeners; // .rept, .irp, .irpc
   Word *endrWord = nullptr;                    // ".endr"
   // Statements run in this pass, the block directives of repetitions

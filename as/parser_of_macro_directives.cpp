@@ -49,10 +49,10 @@ bool Parser::readBlockBody(const std::string &directive,
   bool closed = false;
   // Without a name the opening line may have ended already.
   const bool lineRead = tokenCode() == TC_NEWLINE;
-  token = macroBody ? tokenizer->readBody({macroWord}, endmWord, lineRead,
-                                          body, closed)
-                    : tokenizer->readBody(repetitionOpeners, endrWord,
-                                          lineRead, body, closed);
+  token = macroBody ? tokenizer->readBody({macroWord}, endmWord, lineRead, body,
+                                          closed)
+                    : tokenizer->readBody(repetitionOpeners, endrWord, lineRead,
+                                          body, closed);
   if (closed)
     return true;
   // The end of the text is the current token: its own end is still to be
@@ -66,7 +66,8 @@ bool Parser::readBlockBody(const std::string &directive,
 bool Parser::checkMacroName(const Word *name, const Location &location) {
   const Instruction *instruction = architecture->getInstruction(name);
   if (instruction && instruction->isPseudoOperation()) {
-    error(location, "macro name " + quoted(name->getName()) + " is a directive");
+    error(location,
+          "macro name " + quoted(name->getName()) + " is a directive");
     return false;
   }
   if (instruction && instruction->isOperation()) {
@@ -91,8 +92,7 @@ void Parser::evalMacro(const Location &location) {
   const Location nameLocation = getTokenLocation();
   bool good = named;
   if (!named)
-    errorAtToken("expected macro name, got '" + unrecognizedToken(token) +
-                 "'");
+    errorAtToken("expected macro name, got '" + unrecognizedToken(token) + "'");
   std::string header;
   Location headerAt;
   std::vector<MacroParameter> parameters;
@@ -161,8 +161,7 @@ void Parser::evalExitm(const Location &location) {
 // .purgem name
 void Parser::evalPurgem() {
   if (tokenCode() != TC_WORD) {
-    errorAtToken("expected macro name, got '" + unrecognizedToken(token) +
-                 "'");
+    errorAtToken("expected macro name, got '" + unrecognizedToken(token) + "'");
     move(TC_NEWLINE);
     return;
   }
@@ -218,19 +217,18 @@ void Parser::startIteration(ExpansionFrame &frame) {
   const std::vector<std::string> values = {frame.values[frame.next++]};
   std::shared_ptr<const ExpandedText> text =
       macrotext::expand(frame.body, names, values, frame.count);
-  if (!chargeExpansion(text->text.size(),
-                       FileName::getLabel(frame.label), frame.location)) {
+  if (!chargeExpansion(text->text.size(), FileName::getLabel(frame.label),
+                       frame.location)) {
     expansions.pop_back();
     return;
   }
-  frame.name = FileName::expansion(
-      frame.body.file, SourceOrigin::Repetition, frame.label,
-      frame.location.getFileName(), frame.location.getLine(),
-      frame.location.getCol());
+  frame.name =
+      FileName::expansion(frame.body.file, SourceOrigin::Repetition,
+                          frame.label, frame.location.getFileName(),
+                          frame.location.getLine(), frame.location.getCol());
   frame.sources = tokenizer->sourceCount();
   frame.blocks = blockStack.size();
-  tokenizer->insertExpansion(frame.name, std::move(text),
-                             frame.body.firstLine);
+  tokenizer->insertExpansion(frame.name, std::move(text), frame.body.firstLine);
 }
 
 bool Parser::chargeExpansion(size_t bytes, const std::string &name,
@@ -265,8 +263,8 @@ bool Parser::invokeMacro(Word *word, const Location &location) {
   tokenizer->readRestOfLine(text, textAt);
   std::vector<std::string> values;
   MacroProblem problem;
-  const bool bound = macrotext::bindArguments(*macro, word->getName(), text,
-                                              values, problem);
+  const bool bound =
+      macrotext::bindArguments(*macro, word->getName(), text, values, problem);
   if (!bound)
     error(problem.offset < text.size()
               ? source->locationAt(textAt.getLine(),

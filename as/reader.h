@@ -87,9 +87,7 @@ public:
 
   // Offset of the current character in the text; the text's size once
   // the end has been read.
-  size_t offsetOfCurrent() const {
-    return atEnd || pos == 0 ? pos : pos - 1;
-  }
+  size_t offsetOfCurrent() const { return atEnd || pos == 0 ? pos : pos - 1; }
   // The text read, kept alive as long as the holder wants.
   const std::shared_ptr<const SourceText> &getText() const { return text; }
 

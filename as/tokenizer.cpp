@@ -53,9 +53,8 @@ ExpansionTokenSource::ExpansionTokenSource(
     WordMap *words, Diagnostics *diagnostics, const FileName &name,
     std::shared_ptr<const ExpandedText> made, unsigned firstLine)
     : StreamTokenSource(words, diagnostics), text(std::move(made)) {
-  getLexer().openText(name,
-                      std::shared_ptr<const SourceText>(text, &text->source),
-                      firstLine);
+  getLexer().openText(
+      name, std::shared_ptr<const SourceText>(text, &text->source), firstLine);
 }
 
 const Location &ExpansionTokenSource::getTokenLocation() const {
@@ -135,10 +134,10 @@ void Tokenizer::topChanged() {
   TokenSource *top = sources.back().get();
   // Only a file is read straight from its lexer: the locations of an
   // expansion are mapped.
-  topLexer = top->isStream() &&
-                     !static_cast<StreamTokenSource *>(top)->isExpansion()
-                 ? &static_cast<StreamTokenSource *>(top)->getLexer()
-                 : nullptr;
+  topLexer =
+      top->isStream() && !static_cast<StreamTokenSource *>(top)->isExpansion()
+          ? &static_cast<StreamTokenSource *>(top)->getLexer()
+          : nullptr;
 }
 
 bool Tokenizer::insertFile(const FileName &name) {

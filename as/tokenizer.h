@@ -213,9 +213,8 @@ public:
   // messages of its own. Returns the token to go on with: the one after
   // the closer (closed set), or the end of the text.
   // lineRead: the end of the opening line is the current token already.
-  Token *readBody(const std::vector<const Word *> &openers,
-                  const Word *closer, bool lineRead, MacroBody &body,
-                  bool &closed);
+  Token *readBody(const std::vector<const Word *> &openers, const Word *closer,
+                  bool lineRead, MacroBody &body, bool &closed);
   // Pushes the text of an expansion named name.
   void insertExpansion(const FileName &name,
                        std::shared_ptr<const ExpandedText> text,

@@ -181,29 +181,33 @@ TEST(DiagnosticsTest, RichMessagesShowTheSourceHintsAndIncludes) {
   diagnostics.fileError(included, "whole");
   // A place the run has not read shows no line.
   diagnostics.warning(Location("elsewhere.s", 1, 1), "unread");
-  EXPECT_EQ(out.str(),
-            inc + ":1:6: error: no bar\n"
-            "        foo bar\n"
-            "            ^~~\n" +
-            inc + ":1:6: note: hint for bar\n"
-            "note: included from " + main + ":2\n" +
-            inc + ":2: error: at the end\n"
-            "  .byte 1 +\n"
-            "           ^\n"
-            "note: included from " + main + ":2\n" +
-            inc + ": error: whole\n"
-            "elsewhere.s:1:1: warning: unread\n");
+  EXPECT_EQ(out.str(), inc +
+                           ":1:6: error: no bar\n"
+                           "        foo bar\n"
+                           "            ^~~\n" +
+                           inc +
+                           ":1:6: note: hint for bar\n"
+                           "note: included from " +
+                           main + ":2\n" + inc +
+                           ":2: error: at the end\n"
+                           "  .byte 1 +\n"
+                           "           ^\n"
+                           "note: included from " +
+                           main + ":2\n" + inc +
+                           ": error: whole\n"
+                           "elsewhere.s:1:1: warning: unread\n");
   // Held messages are rendered when released, in the same style.
   diagnostics.hold();
   diagnostics.error(Location(included, 1, 2), "held");
   EXPECT_EQ(diagnostics.getHeld()[0].text, "held");
   out.str("");
   diagnostics.release();
-  EXPECT_EQ(out.str(), inc + ":1:2: error: held\n"
-                             "        foo bar\n"
-                             "        ^~~\n"
-                             "note: included from " +
-                             main + ":2\n");
+  EXPECT_EQ(out.str(), inc +
+                           ":1:2: error: held\n"
+                           "        foo bar\n"
+                           "        ^~~\n"
+                           "note: included from " +
+                           main + ":2\n");
 }
 
 } // namespace

@@ -24,8 +24,8 @@ Assembly assemble(const std::string &source, uint64_t budget) {
   run.errors = parser.parse(path);
   run.messages = messages.str();
   // Only the part after the directory: the scratch name changes.
-  for (size_t at; (at = run.messages.find(dir.path() + "/")) !=
-                  std::string::npos;)
+  for (size_t at;
+       (at = run.messages.find(dir.path() + "/")) != std::string::npos;)
     run.messages.erase(at, dir.path().size() + 1);
   return run;
 }
@@ -70,14 +70,14 @@ TEST(MacroRunTest, IrpIterationsCountTowardTheBound) {
 TEST(MacroRunTest, WithinTheBoundBothPassesExpandAlike) {
   // Pass 2 must lay out what pass 1 counted, labels made by \@ included.
   const Assembly run = assemble("        .data\n"
-                           "        .macro put v\n"
-                           "l\\@:    .byte \\v\n"
-                           "        .long l\\@\n"
-                           "        .endm\n"
-                           "        .rept 1000\n"
-                           "        put 7\n"
-                           "        .endr\n",
-                           Parser::DEFAULT_EXPANSION_BUDGET);
+                                "        .macro put v\n"
+                                "l\\@:    .byte \\v\n"
+                                "        .long l\\@\n"
+                                "        .endm\n"
+                                "        .rept 1000\n"
+                                "        put 7\n"
+                                "        .endr\n",
+                                Parser::DEFAULT_EXPANSION_BUDGET);
   EXPECT_EQ(run.errors, 0) << run.messages;
   EXPECT_EQ(run.messages, "");
 }

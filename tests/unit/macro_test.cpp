@@ -60,8 +60,7 @@ struct Bound {
 Bound bind(const std::string &parameterText, const std::string &arguments) {
   Macro macro;
   MacroProblem problem;
-  EXPECT_TRUE(
-      parseParameters(parameterText, "m", macro.parameters, problem));
+  EXPECT_TRUE(parseParameters(parameterText, "m", macro.parameters, problem));
   Bound b;
   b.ok = bindArguments(macro, "m", arguments, b.values, problem);
   if (!b.ok)
