@@ -577,23 +577,28 @@ char Lexer::skipBlanks() {
 
 void Lexer::readRestOfLine(std::string &text) {
   text.clear();
+  char c = reader.getCurrentChar();
+  auto atLineEnd = [&] { return c == '\n' || (c == 0 && atEndOfInput()); };
+  auto take = [&] {
+    text += c;
+    c = reader.getChar();
+  };
+  // The character after a backslash goes with it, unless it ends the line.
+  auto takeEscaped = [&] {
+    take();
+    if (!atLineEnd())
+      take();
+  };
   auto next = [&]() -> char {
     return reader.restSize() ? reader.rest()[0] : '\0';
   };
-  char c = reader.getCurrentChar();
-  for (;;) {
-    if (c == 0 && atEndOfInput())
-      return;
-    if (c == '\n' || c == ';' || (c == '/' && next() == '/'))
-      return;
+  while (!atLineEnd() && c != ';' && !(c == '/' && next() == '/')) {
     if (c == '/' && next() == '*') {
       reader.getChar();
       skipBlockComment();
       text += ' ';
       c = reader.getCurrentChar();
-      continue;
-    }
-    if (c == '\\') {
+    } else if (c == '\\') {
       // A continued line, as the scanner takes it.
       size_t n = 0;
       while (n < reader.restSize() && reader.rest()[n] == '\r')
@@ -602,52 +607,30 @@ void Lexer::readRestOfLine(std::string &text) {
         for (size_t i = 0; i <= n; ++i)
           reader.getChar();
         c = reader.getChar();
-        continue;
+      } else {
+        takeEscaped();
       }
-      text += c;
-      c = reader.getChar();
-      if (c != '\n' && !(c == 0 && atEndOfInput())) {
-        text += c;
-        c = reader.getChar();
-      }
-      continue;
-    }
-    if (c == '"') {
+    } else if (c == '"') {
       // A string up to its quote or the line end; its escapes as written.
-      do {
-        text += c;
-        c = reader.getChar();
-        if (c == '\\') {
-          text += c;
-          c = reader.getChar();
-          if (c == '\n' || (c == 0 && atEndOfInput()))
-            break;
-          text += c;
-          c = reader.getChar();
-        }
-      } while (c != '"' && c != '\n' && !(c == 0 && atEndOfInput()));
-      if (c == '"') {
-        text += c;
-        c = reader.getChar();
+      take();
+      while (!atLineEnd() && c != '"') {
+        if (c == '\\')
+          takeEscaped();
+        else
+          take();
       }
-      continue;
-    }
-    if (c == '\'') {
+      if (c == '"')
+        take();
+    } else if (c == '\'') {
       // A character constant: the quote and its character are text.
-      text += c;
-      c = reader.getChar();
-      if (c == '\\') {
-        text += c;
-        c = reader.getChar();
-      }
-      if (c != '\n' && !(c == 0 && atEndOfInput())) {
-        text += c;
-        c = reader.getChar();
-      }
-      continue;
+      take();
+      if (c == '\\')
+        take();
+      if (!atLineEnd())
+        take();
+    } else {
+      take();
     }
-    text += c;
-    c = reader.getChar();
   }
 }
 
