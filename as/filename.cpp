@@ -5,7 +5,6 @@
 #include <array>
 #include <deque>
 #include <unordered_map>
-#include <vector>
 
 namespace {
 
@@ -22,7 +21,8 @@ struct Table {
   // A deque keeps earlier texts in place, so the references handed out by
   // getName() stay valid while later files register.
   std::deque<std::string> texts{std::string()};
-  std::vector<Entry> entries{Entry{0, {}}};
+  // Grows by blocks: a run with many expansions never copies the table.
+  std::deque<Entry> entries{Entry{0, {}}};
   std::array<unsigned, CacheSlots> cache{};
   std::unordered_map<std::string, unsigned> labels;
 };

@@ -62,6 +62,7 @@ struct MacroParameter {
 struct Macro {
   Word *name = nullptr;
   std::vector<MacroParameter> parameters;
+  std::vector<const std::string *> names; // of the parameters, for expand()
   MacroBody body;
   Location location;  // of the name in the definition
   unsigned label = 0; // the name kept for the locations of its expansions

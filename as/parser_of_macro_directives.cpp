@@ -122,6 +122,8 @@ void Parser::evalMacro(const Location &location) {
   auto macro = std::make_unique<Macro>();
   macro->name = name;
   macro->parameters = std::move(parameters);
+  for (const MacroParameter &parameter : macro->parameters)
+    macro->names.push_back(&parameter.name);
   macro->body = std::move(body);
   macro->location = nameLocation;
   macro->label = FileName::addLabel(name->getName());
@@ -284,11 +286,8 @@ bool Parser::invokeMacro(Word *word, const Location &location) {
     endInput();
     return true;
   }
-  std::vector<const std::string *> names;
-  for (const MacroParameter &parameter : macro->parameters)
-    names.push_back(&parameter.name);
   std::shared_ptr<const ExpandedText> expanded =
-      macrotext::expand(macro->body, names, values, expansionCount++);
+      macrotext::expand(macro->body, macro->names, values, expansionCount++);
   if (!chargeExpansion(expanded->text.size(), word->getName(), location))
     return true;
   ExpansionFrame frame;

@@ -49,12 +49,21 @@ const std::shared_ptr<const ColumnMap> &StreamTokenSource::getColumns() const {
   return none;
 }
 
-ExpansionTokenSource::ExpansionTokenSource(
-    WordMap *words, Diagnostics *diagnostics, const FileName &name,
-    std::shared_ptr<const ExpandedText> made, unsigned firstLine)
-    : StreamTokenSource(words, diagnostics), text(std::move(made)) {
+ExpansionTokenSource::ExpansionTokenSource(WordMap *words,
+                                           Diagnostics *diagnostics)
+    : StreamTokenSource(words, diagnostics) {}
+
+void ExpansionTokenSource::open(const FileName &name,
+                                std::shared_ptr<const ExpandedText> made,
+                                unsigned firstLine) {
+  text = std::move(made);
   getLexer().openText(
       name, std::shared_ptr<const SourceText>(text, &text->source), firstLine);
+}
+
+void ExpansionTokenSource::close() {
+  getLexer().closeFile();
+  text.reset();
 }
 
 const Location &ExpansionTokenSource::getTokenLocation() const {
@@ -152,8 +161,15 @@ bool Tokenizer::insertFile(const FileName &name) {
 }
 
 void Tokenizer::popSource() {
-  if (sources.size() > 1)
+  if (sources.size() > 1) {
+    TokenSource *top = sources.back().get();
+    if (top->isStream() &&
+        static_cast<StreamTokenSource *>(top)->isExpansion()) {
+      static_cast<ExpansionTokenSource *>(top)->close();
+      spareExpansions.push_back(std::move(sources.back()));
+    }
     sources.pop_back();
+  }
   topChanged();
 }
 
@@ -343,17 +359,22 @@ Token *Tokenizer::readBody(const std::vector<const Word *> &openers,
 void Tokenizer::insertExpansion(const FileName &name,
                                 std::shared_ptr<const ExpandedText> text,
                                 unsigned firstLine) {
-  sources.push_back(std::make_unique<ExpansionTokenSource>(
-      &words, diagnostics, name, std::move(text), firstLine));
+  std::unique_ptr<TokenSource> source;
+  if (spareExpansions.empty()) {
+    source = std::make_unique<ExpansionTokenSource>(&words, diagnostics);
+  } else {
+    source = std::move(spareExpansions.back());
+    spareExpansions.pop_back();
+  }
+  static_cast<ExpansionTokenSource *>(source.get())
+      ->open(name, std::move(text), firstLine);
+  sources.push_back(std::move(source));
   topChanged();
 }
 
 void Tokenizer::cutSources(size_t count) {
-  if (count < 1)
-    count = 1;
-  while (sources.size() > count)
-    sources.pop_back();
-  topChanged();
+  while (sources.size() > std::max<size_t>(count, 1))
+    popSource();
 }
 
 void Tokenizer::storeState() { sources.back()->storeState(); }

@@ -108,10 +108,14 @@ private:
 // numbers of the body as written, columns are mapped back to it.
 class ExpansionTokenSource : public StreamTokenSource {
 public:
-  ExpansionTokenSource(WordMap *words, Diagnostics *diagnostics,
-                       const FileName &name,
-                       std::shared_ptr<const ExpandedText> text,
-                       unsigned firstLine);
+  ExpansionTokenSource(WordMap *words, Diagnostics *diagnostics);
+
+  // Reads the text under name; a source is opened again for every
+  // expansion it serves.
+  void open(const FileName &name, std::shared_ptr<const ExpandedText> text,
+            unsigned firstLine);
+  // Lets the text go.
+  void close();
 
   bool isExpansion() const override { return true; }
   const Location &getTokenLocation() const override;
@@ -246,6 +250,9 @@ private:
   Token none;
   Token newline;
   std::vector<std::unique_ptr<TokenSource>> sources;
+  // Expansion sources done with, kept for the next expansions: an
+  // invocation costs no lexer of its own.
+  std::vector<std::unique_ptr<TokenSource>> spareExpansions;
   Lexer *topLexer = nullptr;
   std::unordered_map<Word *, std::unique_ptr<Alias>> aliases;
   std::string error;
