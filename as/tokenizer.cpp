@@ -276,8 +276,7 @@ StreamTokenSource *Tokenizer::rawSource() {
   while (sources.size() > 1 && sources.back()->isAlias()) {
     // An alias whose tokens are all read has nothing between its use and
     // the text after it.
-    Token *t = sources.back()->getToken();
-    if (t->getCode() != TC_NONE)
+    if (!static_cast<const AliasTokenSource &>(*sources.back()).isExhausted())
       return nullptr;
     popSource();
   }

@@ -144,6 +144,10 @@ public:
   void purgeState() override;
 
   const Alias *getAlias() const { return alias; }
+  // Every token of the value has been read.
+  bool isExhausted() const {
+    return cursor >= alias->tokens.size() || alias->tokens[cursor] == nullptr;
+  }
 
 private:
   Alias *alias;
