@@ -54,6 +54,10 @@ constexpr Row directiveRows[] = {
     {Row::One, D, ".syntax", PO_SYNTAX},
     {Row::One, D, ".else", PO_ELSE},
     {Row::One, D, ".elseif", PO_ELSEIF},
+    {Row::One, D, ".macro", PO_MACRO},
+    {Row::One, D, ".endm", PO_ENDM},
+    {Row::One, D, ".exitm", PO_EXITM},
+    {Row::One, D, ".purgem", PO_PURGEM},
 
     // Data directives: unit size, then data kind.
     {Row::One, M, ".byte", IK_INIT_MEMORY, 1, DK_INTEGER},
@@ -75,6 +79,8 @@ constexpr Row directiveRows[] = {
     {Row::One, Closing, ".endr", PO_ENDR},
     {Row::One, Closing, ".endif", PO_ENDIF},
     {Row::One, Opening, ".rept", PO_REPT, 0, 0, 0, ".endr"},
+    {Row::One, Opening, ".irp", PO_IRP, 0, 0, 0, ".endr"},
+    {Row::One, Opening, ".irpc", PO_IRPC, 0, 0, 0, ".endr"},
     {Row::One, Opening, ".if", PO_IF, 0, 0, 0, ".endif"},
     {Row::One, Opening, ".ifne", PO_IF, 0, 0, 0, ".endif"},
     {Row::One, Opening, ".ifdef", PO_IFDEF, 0, 0, 0, ".endif"},
@@ -286,6 +292,17 @@ TableRow::Form Architecture::getMnemonicForm(const std::string &name) const {
   return index < 0
              ? TableRow::One
              : static_cast<TableRow::Form>(operations[size_t(index)].form);
+}
+
+std::vector<std::string> Architecture::getRegisterNames() const {
+  std::vector<std::string> names;
+  for (size_t i = 0; i < registerRowCount; ++i) {
+    const RegisterRow &row = registerRows[i];
+    if (row.name &&
+        findRegister(row.name) == &registerFile.registers[row.number])
+      names.emplace_back(row.name);
+  }
+  return names;
 }
 
 const Register *Architecture::getRegister(int number) const {

@@ -114,6 +114,8 @@ public:
   // or a condition suffix (TableRow::Form); One for an unknown name.
   TableRow::Form getMnemonicForm(const std::string &name) const;
 
+  // Register names in table order, each that names a register.
+  std::vector<std::string> getRegisterNames() const;
   // Null for a number outside the table or an empty slot.
   const Register *getRegister(int number) const;
   const Register *getRegister(const Word *word) const;

@@ -22,11 +22,12 @@ const Dwarf_Unsigned LanguageZorvel = 0x8100;
 const char *const ProducerName = "Zorvel assembler";
 const char *const LocError = "internal as error (.file, .loc)";
 
-// Where the symbol's value in force was written in the source.
+// Where the symbol's value in force was written in the source (for a
+// label a macro made: the invocation).
 Location definitionOf(const Symbol *symbol) {
   const Value *value = symbol ? symbol->getValue() : nullptr;
   const Expression *e = value ? value->getExpression() : nullptr;
-  return e ? e->getLocation() : Location();
+  return e ? e->getLocation().invocationSite() : Location();
 }
 
 const Section *sectionOf(const Symbol *symbol) {

@@ -11,7 +11,8 @@ class Word;
 
 // Instruction kinds. Operations use 0 to 7 (their operand form), plain
 // directives their directive code, the three derived directive classes
-// 61 to 63. Synonyms share a code.
+// 61 to 63 (a block opener or closer by its own code). Synonyms share a
+// code.
 enum InstructionKind : int {
   IK_ERROR = 0,    // placeholder for an unknown mnemonic inside a paragraph
   IK_COMPLETE = 1, // ends a paragraph
@@ -72,6 +73,14 @@ enum InstructionKind : int {
   IK_INIT_MEMORY = 61,
   IK_TERMINATED = 62,
   IK_TERMINATING = 63,
+
+  // Macros; .irp and .irpc are blocks that .endr closes.
+  PO_MACRO = 80,
+  PO_ENDM = 81,
+  PO_EXITM = 82,
+  PO_PURGEM = 83,
+  PO_IRP = 84,
+  PO_IRPC = 85,
 };
 
 // Operation flag bits.

@@ -121,6 +121,16 @@ bool Lexer::openFile(const FileName &name, SourceFiles *files) {
   return reader.openFile(name, files);
 }
 
+void Lexer::openText(const FileName &name,
+                     std::shared_ptr<const SourceText> text,
+                     unsigned firstLine) {
+  tokenLocation.set(name, 0, 0);
+  endLineGiven = false;
+  endOfFileGiven = false;
+  states.clear();
+  reader.openText(name, std::move(text), firstLine);
+}
+
 void Lexer::closeFile() { reader.closeFile(); }
 
 bool Lexer::atEndOfInput() const {
@@ -566,6 +576,72 @@ bool Lexer::skipBlockComment() {
       continue;
     }
     c = reader.getChar();
+  }
+}
+
+char Lexer::skipBlanks() {
+  char c = reader.getCurrentChar();
+  while (isBlank(c))
+    c = reader.getChar();
+  return c;
+}
+
+void Lexer::readRestOfLine(std::string &text) {
+  text.clear();
+  char c = reader.getCurrentChar();
+  auto atLineEnd = [&] { return c == '\n' || (c == 0 && atEndOfInput()); };
+  auto take = [&] {
+    text += c;
+    c = reader.getChar();
+  };
+  // The character after a backslash goes with it, unless it ends the line.
+  auto takeEscaped = [&] {
+    take();
+    if (!atLineEnd())
+      take();
+  };
+  auto next = [&]() -> char {
+    return reader.restSize() ? reader.rest()[0] : '\0';
+  };
+  while (!atLineEnd() && c != ';' && !(c == '/' && next() == '/')) {
+    if (c == '/' && next() == '*') {
+      reader.getChar();
+      skipBlockComment();
+      text += ' ';
+      c = reader.getCurrentChar();
+    } else if (c == '\\') {
+      // A continued line, as the scanner takes it.
+      size_t n = 0;
+      while (n < reader.restSize() && reader.rest()[n] == '\r')
+        ++n;
+      if (n < reader.restSize() && reader.rest()[n] == '\n') {
+        for (size_t i = 0; i <= n; ++i)
+          reader.getChar();
+        c = reader.getChar();
+      } else {
+        takeEscaped();
+      }
+    } else if (c == '"') {
+      // A string up to its quote or the line end; its escapes as written.
+      take();
+      while (!atLineEnd() && c != '"') {
+        if (c == '\\')
+          takeEscaped();
+        else
+          take();
+      }
+      if (c == '"')
+        take();
+    } else if (c == '\'') {
+      // A character constant: the quote and its character are text.
+      take();
+      if (c == '\\')
+        take();
+      if (!atLineEnd())
+        take();
+    } else {
+      take();
+    }
   }
 }
 

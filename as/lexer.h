@@ -24,6 +24,9 @@ public:
 
   // The file's text comes from files when given (see Reader::openFile).
   bool openFile(const FileName &name, SourceFiles *files = nullptr);
+  // Reads a text made in memory; see Reader::openText.
+  void openText(const FileName &name, std::shared_ptr<const SourceText> text,
+                unsigned firstLine);
   void closeFile();
 
   // The next token: one of the lexer's own three objects, overwritten by the
@@ -31,6 +34,17 @@ public:
   // token and then code 256 forever.
   Token *scan();
   const Location &getTokenLocation() const { return tokenLocation; }
+
+  // The raw text from the current character to the end of its statement
+  // line, for the lines that are read as text (macro arguments): a line
+  // comment ends it, a continued line goes on, a block comment counts as
+  // one blank. The line end is left for the next scan.
+  void readRestOfLine(std::string &text);
+  // Passes over blanks; the character after them.
+  char skipBlanks();
+  // Lexical warnings go to diagnostics from now on (none when null).
+  void setDiagnostics(Diagnostics *d) { diagnostics = d; }
+  Diagnostics *getDiagnostics() const { return diagnostics; }
 
   // Saved reading positions for repetitions.
   void storeState();

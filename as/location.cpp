@@ -15,6 +15,20 @@ void Location::appendPrefix(std::string &out) const {
   out += ": ";
 }
 
+Location Location::invocationSite() const {
+  Location site = *this;
+  Location at = *this;
+  // Each step goes to where the text was made, which lies before it in
+  // the table: the walk ends.
+  for (SourceOrigin o = name.getOrigin(); o.isExpansion();
+       o = at.name.getOrigin()) {
+    at = Location(FileName::fromIndex(o.file), o.line, o.col);
+    if (o.kind == SourceOrigin::Macro)
+      site = at;
+  }
+  return site;
+}
+
 void Location::print(std::ostream &os) const {
   // Built as text and written raw, so neither the stream's base nor its
   // field width can change the numbers.

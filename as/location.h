@@ -38,6 +38,11 @@ public:
     col = c;
   }
 
+  // The place in the files as written that this location stands for: the
+  // outermost macro invocation when it lies in a macro expansion (an .irp
+  // body is written where it stands), else the location itself.
+  Location invocationSite() const;
+
   // "file:line:col: ", or "file:L: " with L the line before when col is 0
   // (the end of that line): the place in front of a message.
   void appendPrefix(std::string &out) const;

@@ -3,6 +3,7 @@
 #include "dependencyfile.h"
 #include "elf32.h"
 #include "filestat.h"
+#include "messagestyle.h"
 #include "parser.h"
 #include "responsefile.h"
 #include "versionbanner.h"
@@ -16,6 +17,7 @@
 #include <iostream>
 #include <new>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -30,6 +32,7 @@ struct Options {
   bool debug = false;
   uint16_t processorCode = 0; // 0: not given
   uint16_t syntax = 0;        // 0: the model's default
+  DiagnosticsMode diagnostics = DiagnosticsMode::Auto;
   std::string outputName;
   std::vector<std::string> includeDirectories;
   std::vector<std::string> files;
@@ -109,6 +112,7 @@ void readOptions(int argc, char **argv, const std::string &prog,
       {"arch", required_argument, nullptr, 0},
       {"syntax", required_argument, nullptr, 0},
       {"help", no_argument, &opts.help, 1},
+      {"diagnostics", required_argument, nullptr, 0},
       {"MD", required_argument, nullptr, DependencyFileOption},
       {"defsym", required_argument, nullptr, DefsymOption},
       {"debug-prefix-map", required_argument, nullptr, DebugPrefixMapOption},
@@ -192,6 +196,10 @@ void readOptions(int argc, char **argv, const std::string &prog,
           opts.syntax = 2;
         else
           optionError(prog, "unrecognized syntax version '" + value + "'",
+                      opts);
+      } else if (name == "diagnostics") {
+        if (!parseDiagnosticsMode(value, opts.diagnostics))
+          optionError(prog, "unrecognized diagnostics mode '" + value + "'",
                       opts);
       }
       break;
@@ -420,6 +428,8 @@ int assemble(const Options &opts) {
   for (const SymbolDefinition &definition : opts.definitions)
     parser.defineSymbol(definition);
   parser.setDebugPrefixMap(opts.debugPrefixMap);
+  parser.getDiagnostics().setStyle(
+      MessageStyle::decide(opts.diagnostics, STDERR_FILENO));
   int errors = parser.parse(opts.files.front());
   const bool written = errors == 0;
   if (written && !opts.dependencyFile.empty() &&

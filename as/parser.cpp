@@ -10,6 +10,7 @@
 #include "expressioncalculator.h"
 #include "expressionnode.h"
 #include "instruction.h"
+#include "messagehints.h"
 #include "operationdata.h"
 #include "reltab.h"
 #include "sectab.h"
@@ -41,8 +42,16 @@ Parser::Parser(const std::string &outputName,
   ring.resize(windowSize);
   staging = std::make_unique<OperationData>();
   aliasWord = tokenizer->getWord(".alias");
+  macroWord = tokenizer->getWord(".macro");
+  endmWord = tokenizer->getWord(".endm");
+  endrWord = tokenizer->getWord(".endr");
+  repetitionOpeners = {tokenizer->getWord(".rept"), tokenizer->getWord(".irp"),
+                       tokenizer->getWord(".irpc")};
   errorOperation = static_cast<const Operation *>(
       architecture->getInstruction(tokenizer->getWord("?_ERROR_?")));
+  hints = std::make_unique<MessageHints>(*architecture, *symtab, macros);
+  diagnostics.setHints(hints.get());
+  diagnostics.setSources(&tokenizer->getSourceFiles());
 }
 
 Parser::~Parser() = default;
@@ -76,6 +85,8 @@ int Parser::parse(const std::string &inputName) {
   symtab->adjustSymbolValues();
   calculator->setLabelsAreSectionOffsets(true);
   tokenizer->clearAliasTable();
+  // Macros, like aliases, are defined afresh: pass 2 sees the same ones.
+  macros.clear();
   pass = 2;
   addPredefinedData(inputFile);
   codeGeneration = std::make_unique<CodeGeneration>(architecture->getCode(),
@@ -174,6 +185,10 @@ void Parser::runPass(const FileName &file) {
   paragraphOpen = false;
   operationCount = 0;
   blockStack.clear();
+  expansions.clear();
+  macroDepth = 0;
+  expansionCount = expandedBytes = 0;
+  inputEnded = false;
   currentSyntax = initialSyntax;
   statementCount = impureStatementCount = 0;
   if (!tokenizer->insertFile(file)) {
@@ -271,6 +286,8 @@ void Parser::evalWord(Word *word) {
       return;
     }
     // ".alias" followed by no name is an ordinary word after all.
+  } else if (word->getMacro() && invokeMacro(word, location)) {
+    return;
   } else {
     move();
   }
@@ -312,10 +329,15 @@ void Parser::evalWord(Word *word) {
   if (paragraphOpen) {
     // The placeholder keeps the numbers of the operations after it.
     evalOperation(errorOperation, location);
-    error(location, "no such operation '" + word->getName() + "'");
+    error(location, "no such operation '" + word->getName() + "'",
+          {Hint::UnknownOperation, word->getName()});
   } else {
-    error(location, "junk at end of line, first unrecognized token is '" +
-                        word->getName() + "'");
+    const bool dot = word->getName()[0] == '.';
+    error(location,
+          "junk at end of line, first unrecognized token is '" +
+              word->getName() + "'",
+          {dot ? Hint::UnknownDirective : Hint::UnknownOperation,
+           word->getName()});
   }
   move(TC_NEWLINE);
 }
@@ -379,6 +401,11 @@ void Parser::evalParagraphOperationNumberLabel(Word *word,
 
 void Parser::eval__EOF__() {
   Location location = getTokenLocation();
+  // The end of an expansion is no end of a file: the paragraph goes on.
+  if (location.getFileName().getOrigin().isExpansion()) {
+    endExpansion(location);
+    return;
+  }
   if (paragraphOpen) {
     if (operationCount != 0)
       error(location, "missing end of paragraph operation");

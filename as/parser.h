@@ -16,6 +16,7 @@
 #include "diagnostics.h"
 #include "filename.h"
 #include "location.h"
+#include "macro.h"
 #include "pathprefixmap.h"
 #include "symboldefinition.h"
 #include "token.h"
@@ -27,6 +28,7 @@ class Expression;
 class ExpressionCalculator;
 class ExpressionNode;
 class InitMemoryPseudoOperation;
+class MessageHints;
 class Operation;
 class OperationData;
 class PseudoOperation;
@@ -81,8 +83,9 @@ public:
 
   // ---- Diagnostics: every message of the run goes through them. ----
   // "<loc>: error: text" (warning:, note:); only errors are counted.
-  void error(const Location &loc, const std::string &text) {
-    diagnostics.error(loc, text);
+  void error(const Location &loc, const std::string &text,
+             const Hint &hint = {}) {
+    diagnostics.error(loc, text, hint);
   }
   void warning(const Location &loc, const std::string &text) {
     diagnostics.warning(loc, text);
@@ -195,6 +198,12 @@ public:
 
   // ---- Operations (parser_of_operation.cpp). ----
   void evalOperation(const Operation *operation, const Location &location);
+
+  // The most text all macro and .irp expansions of one pass may make
+  // (each expansion counts a little more than its text); past it nothing
+  // more is expanded and the pass ends.
+  static constexpr uint64_t DEFAULT_EXPANSION_BUDGET = uint64_t(1) << 30;
+  void setExpansionBudget(uint64_t bytes) { expansionBudget = bytes; }
 
 private:
   // ---- parser.cpp ----
@@ -332,6 +341,31 @@ private:
   void evalFile();
   void evalLoc();
 
+  // parser_of_macro_directives.cpp
+  void evalMacro(const Location &location);
+  bool checkMacroName(const Word *name, const Location &location);
+  void evalEndm(const Location &location);
+  void evalExitm(const Location &location);
+  void evalPurgem();
+  void evalIrp(const TerminatedPseudoOperation *directive,
+               const Location &location);
+  // A statement that starts with the name of a macro; false when the name
+  // is a label after all.
+  bool invokeMacro(Word *word, const Location &location);
+  // Reads the body of the block opened at location; false (reported) when
+  // the text ends first, the end being the current token then.
+  bool readBlockBody(const std::string &directive, const Location &location,
+                     bool macroBody, MacroBody &body);
+  bool chargeExpansion(size_t bytes, const std::string &name,
+                       const Location &location);
+  void startIteration(ExpansionFrame &frame);
+  void endExpansion(const Location &location);
+  // "unexpected end of ..." for a text that ends at location.
+  std::string unexpectedEnd(const Location &location,
+                            const std::string &directive) const;
+  // Ends the input of this pass, every open text at its end.
+  void endInput();
+
   // ---- Members. ----
   Diagnostics diagnostics; // first: everything below may report
   std::string outputName;
@@ -358,6 +392,18 @@ private:
   bool expressionReport = false; // no error reported yet in this expression
   std::string lastTokenText;
   std::list<std::unique_ptr<Terminator>> blockStack;
+  MacroTable macros;
+  std::unique_ptr<MessageHints> hints;
+  std::vector<ExpansionFrame> expansions;
+  unsigned macroDepth = 0;     // macro expansions in progress
+  uint64_t expansionCount = 0; // macro expansions of this pass: \@
+  uint64_t expandedBytes = 0;  // what the expansions of this pass made
+  uint64_t expansionBudget = DEFAULT_EXPANSION_BUDGET;
+  bool inputEnded = false;
+  Word *macroWord = nullptr;                   // ".macro"
+  Word *endmWord = nullptr;                    // ".endm"
+  std::vector<const Word *> repetitionOpeners; // .rept, .irp, .irpc
+  Word *endrWord = nullptr;                    // ".endr"
   // Statements run in this pass, the block directives of repetitions
   // aside, and those among them that did more than make bytes.
   uint64_t statementCount = 0;

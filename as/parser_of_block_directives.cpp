@@ -30,6 +30,9 @@ const char *ifdefName(bool defined) { return defined ? ".ifdef" : ".ifndef"; }
 // ... (the directive table names each closer)
 void Parser::evalTerminatedPseudoOperation(
     const TerminatedPseudoOperation *directive, const Location &location) {
+  // An .irp body is read whole and expanded, not assembled in place.
+  if (directive->getCode() == PO_IRP || directive->getCode() == PO_IRPC)
+    return evalIrp(directive, location);
   addTerminatedPseudoOperationToStack(directive, location);
   bool condition = false;
   switch (directive->getCode()) {
@@ -268,7 +271,8 @@ void Parser::evalEndr(const Location &location, bool replaying) {
 
 void Parser::addTerminatedPseudoOperationToStack(
     const TerminatedPseudoOperation *directive, const Location &location) {
-  if (directive->getCode() == PO_REPT)
+  // Every block that .endr closes is one, also an .irp met while skipping.
+  if (directive->getTerminating()->getCode() == PO_ENDR)
     blockStack.push_back(std::make_unique<ReptTerminator>(location, directive));
   else
     blockStack.push_back(std::make_unique<Terminator>(location, directive));
@@ -438,10 +442,13 @@ void Parser::evalInclude() {
                         name + "' not included");
     // The files above would go on including: two self-inclusions per file
     // make 2^64 files. Nothing more of this pass is read.
-    tokenizer->end();
+    endInput();
     return;
   }
-  if (!tokenizer->insertFile(FileName(path))) {
+  FileName file(path);
+  file.setIncludedFrom(location.getFileName(), location.getLine(),
+                       location.getCol());
+  if (!tokenizer->insertFile(file)) {
     error(location, "can't open '" + path + "' for reading");
     return;
   }
@@ -585,7 +592,7 @@ void Parser::evalPrint() {
 // .end
 void Parser::evalEnd() {
   expectLineEnd();
-  tokenizer->end();
+  endInput();
 }
 
 // .syntax V1|V2

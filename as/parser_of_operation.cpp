@@ -122,8 +122,10 @@ void Parser::evalOperation(const Operation *operation,
       writeOutSlot(slot);
     if (DebugInfoProducer *producer = getDebugProducer();
         producer && producer->isAsmDebugInfo())
+      // An operation a macro made is at the invocation, in the source as
+      // written.
       static_cast<AsmDebugInfoProducer *>(producer)->addParagraphLine(
-          location, address, 1);
+          location.invocationSite(), address, 1);
   }
   ring[slot] = *staging;
   ++operationCount;
@@ -250,7 +252,9 @@ bool Parser::isNotRegister(int i) {
     const Word *word = static_cast<const Word *>(token);
     reg = architecture->getRegister(word);
     if (!reg) {
-      errorAtToken("no such " + quoted(word->getName()) + " register name");
+      error(getTokenLocation(),
+            "no such " + quoted(word->getName()) + " register name",
+            {Hint::UnknownRegisterName, word->getName()});
       move(TC_NEWLINE);
       return true;
     }
@@ -259,8 +263,9 @@ bool Parser::isNotRegister(int i) {
     if (number >= 0 && number < architecture->getRegisterCount())
       reg = architecture->getRegister(static_cast<int>(number));
     if (!reg) {
-      errorAtToken("no such " + quoted(unrecognizedToken(token)) +
-                   " register number");
+      error(getTokenLocation(),
+            "no such " + quoted(unrecognizedToken(token)) + " register number",
+            {Hint::UnknownRegisterNumber, unrecognizedToken(token)});
       move(TC_NEWLINE);
       return true;
     }

@@ -157,6 +157,14 @@ void Parser::evalPseudoOperation(const PseudoOperation *directive,
     return evalFile();
   case PO_LOC:
     return evalLoc();
+  case PO_MACRO:
+    return evalMacro(location);
+  case PO_ENDM:
+    return evalEndm(location);
+  case PO_EXITM:
+    return evalExitm(location);
+  case PO_PURGEM:
+    return evalPurgem();
   default:
     return; // a directive without a handler is ignored
   }

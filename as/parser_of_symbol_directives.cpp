@@ -314,9 +314,10 @@ void Parser::evalSymbolValue(Symbol *symbol) {
   const Section *section = target ? target->getSection() : nullptr;
   const std::string &targetName = node->getSymbol()->getStrName();
   if (!section)
-    error(e->getLocation(), "undefined symbol '" + targetName +
-                                "' in operation setting '" +
-                                symbol->getStrName() + "'");
+    error(e->getLocation(),
+          "undefined symbol '" + targetName + "' in operation setting '" +
+              symbol->getStrName() + "'",
+          {Hint::UndefinedSymbol, targetName});
   else if (section->isCommon())
     error(e->getLocation(), "'" + symbol->getStrName() +
                                 "' can't be equated to common symbol '" +

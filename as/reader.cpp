@@ -25,6 +25,21 @@ bool Reader::openFile(const FileName &fileName, SourceFiles *files) {
   return true;
 }
 
+void Reader::openText(const FileName &fileName,
+                      std::shared_ptr<const SourceText> made,
+                      unsigned firstLine) {
+  closeFile();
+  name = fileName;
+  error.clear();
+  atEnd = false;
+  text = std::move(made);
+  data = text->bytes.data();
+  len = text->bytes.size();
+  current = ' ';
+  line = firstLine;
+  col = 1;
+}
+
 void Reader::closeFile() {
   text.reset();
   data = nullptr;

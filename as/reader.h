@@ -21,6 +21,10 @@ public:
   // Opens the file; the current character becomes a blank at line 1. With
   // files, the text is the run's one read of it; without, it is read now.
   bool openFile(const FileName &name, SourceFiles *files = nullptr);
+  // Reads a text made in memory (a macro expansion) under name, whose first
+  // line is numbered firstLine.
+  void openText(const FileName &name, std::shared_ptr<const SourceText> text,
+                unsigned firstLine);
   void closeFile();
 
   // Reads the next byte, which becomes the current character; 0 at the end
@@ -80,6 +84,12 @@ public:
   // end.
   void end();
   const FileName &getFileName() const { return name; }
+
+  // Offset of the current character in the text; the text's size once
+  // the end has been read.
+  size_t offsetOfCurrent() const { return atEnd || pos == 0 ? pos : pos - 1; }
+  // The text read, kept alive as long as the holder wants.
+  const std::shared_ptr<const SourceText> &getText() const { return text; }
 
   // Offset of the next byte getChar() will read; 0 without a file.
   int64_t tellg() const;

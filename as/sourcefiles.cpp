@@ -58,3 +58,28 @@ std::shared_ptr<const SourceText> SourceFiles::read(const std::string &path) {
   ::close(fd);
   return text;
 }
+
+bool SourceFiles::findLine(const std::string &path, unsigned line,
+                           std::string_view &text) const {
+  auto it = files.find(path);
+  if (it == files.end() || !it->second->opened || line == 0)
+    return false;
+  const std::string_view bytes = it->second->bytes;
+  std::vector<size_t> &starts = lineStarts[path];
+  if (starts.empty()) {
+    starts.push_back(0);
+    for (const char *p = bytes.data(), *end = p + bytes.size();
+         (p = static_cast<const char *>(
+              std::memchr(p, '\n', static_cast<size_t>(end - p))));
+         ++p)
+      starts.push_back(static_cast<size_t>(p - bytes.data()) + 1);
+  }
+  if (line > starts.size() || starts[line - 1] > bytes.size())
+    return false;
+  const size_t begin = starts[line - 1];
+  size_t end = line < starts.size() ? starts[line] - 1 : bytes.size();
+  if (begin == bytes.size() && line > 1)
+    return false;
+  text = bytes.substr(begin, end - begin);
+  return true;
+}

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 // What one read of a file gave: its bytes up to the end or up to a read
 // failure, and the failure's text.
@@ -27,8 +28,15 @@ public:
   // Reads the file at path now, bypassing any table.
   static std::shared_ptr<const SourceText> read(const std::string &path);
 
+  // Line number line (from 1) of the file at path as it was read, without
+  // its line end; false when the file was not read or has no such line.
+  // For messages: the first request of a file indexes its lines.
+  bool findLine(const std::string &path, unsigned line,
+                std::string_view &text) const;
+
 private:
   std::unordered_map<std::string, std::shared_ptr<const SourceText>> files;
+  mutable std::unordered_map<std::string, std::vector<size_t>> lineStarts;
 };
 
 #endif

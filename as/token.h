@@ -93,6 +93,7 @@ private:
 class Instruction;
 class Register;
 class Symbol;
+struct Macro;
 
 // Words are interned by WordMap; everyone compares them by address. A word
 // also keeps what the run's tables found for its name, so that a name is
@@ -125,6 +126,10 @@ public:
   };
   SymbolEntry &symbolEntry() const { return symbolCache; }
   MeaningEntry &meaningEntry() const { return meaningCache; }
+  // The macro of this name while one is defined: the parser's statement
+  // loop asks at every statement, so the macro table keeps it here.
+  Macro *getMacro() const { return macro; }
+  void setMacro(Macro *m) const { macro = m; }
 
 private:
   friend class WordMap;
@@ -133,6 +138,7 @@ private:
   uint32_t hash = 0;
   mutable SymbolEntry symbolCache;
   mutable MeaningEntry meaningCache;
+  mutable Macro *macro = nullptr;
 };
 
 class String : public Token {

@@ -2,6 +2,8 @@
 // expansion.
 #include "tokenizer.h"
 
+#include <algorithm>
+
 namespace {
 void deleteTokens(std::vector<Token *> &tokens) {
   for (Token *t : tokens)
@@ -42,6 +44,48 @@ bool StreamTokenSource::isError() {
   return true;
 }
 
+const std::shared_ptr<const ColumnMap> &StreamTokenSource::getColumns() const {
+  static const std::shared_ptr<const ColumnMap> none;
+  return none;
+}
+
+ExpansionTokenSource::ExpansionTokenSource(WordMap *words,
+                                           Diagnostics *diagnostics)
+    : StreamTokenSource(words, diagnostics) {}
+
+void ExpansionTokenSource::open(const FileName &name,
+                                std::shared_ptr<const ExpandedText> made,
+                                unsigned firstLine) {
+  text = std::move(made);
+  getLexer().openText(
+      name, std::shared_ptr<const SourceText>(text, &text->source), firstLine);
+}
+
+void ExpansionTokenSource::close() {
+  getLexer().closeFile();
+  text.reset();
+}
+
+const Location &ExpansionTokenSource::getTokenLocation() const {
+  mapped = StreamTokenSource::getTokenLocation();
+  // The end of the text is where the body's closer stands, just after its
+  // last byte.
+  const Reader &reader = getLexer().getReader();
+  if (reader.isEmpty() && mapped.getLine() == reader.getReadLine() &&
+      mapped.getCol() + 1 == reader.getReadCol())
+    mapped.setCol(reader.getReadCol());
+  if (text->columns)
+    mapped.setCol(text->columns->map(mapped.getLine(), mapped.getCol()));
+  return mapped;
+}
+
+Location ExpansionTokenSource::locationAt(unsigned line, unsigned col) const {
+  Location at = StreamTokenSource::locationAt(line, col);
+  if (text->columns)
+    at.setCol(text->columns->map(line, col));
+  return at;
+}
+
 AliasTokenSource::AliasTokenSource(Alias *alias, const Location &use,
                                    Token *none)
     : alias(alias), use(use), none(none) {
@@ -75,7 +119,7 @@ void AliasTokenSource::purgeState() {
 }
 
 Tokenizer::Tokenizer(Diagnostics *diagnostics)
-    : diagnostics(diagnostics), none(TC_NONE) {
+    : diagnostics(diagnostics), none(TC_NONE), newline(TC_NEWLINE) {
   sources.push_back(std::make_unique<NoneTokenSource>(&none));
   words.putWord(":=", TC_ASSIGN);
   words.putWord("==", TC_EQ);
@@ -97,9 +141,12 @@ Tokenizer::~Tokenizer() {
 
 void Tokenizer::topChanged() {
   TokenSource *top = sources.back().get();
-  topLexer = top->isStream()
-                 ? &static_cast<StreamTokenSource *>(top)->getLexer()
-                 : nullptr;
+  // Only a file is read straight from its lexer: the locations of an
+  // expansion are mapped.
+  topLexer =
+      top->isStream() && !static_cast<StreamTokenSource *>(top)->isExpansion()
+          ? &static_cast<StreamTokenSource *>(top)->getLexer()
+          : nullptr;
 }
 
 bool Tokenizer::insertFile(const FileName &name) {
@@ -114,8 +161,15 @@ bool Tokenizer::insertFile(const FileName &name) {
 }
 
 void Tokenizer::popSource() {
-  if (sources.size() > 1)
+  if (sources.size() > 1) {
+    TokenSource *top = sources.back().get();
+    if (top->isStream() &&
+        static_cast<StreamTokenSource *>(top)->isExpansion()) {
+      static_cast<ExpansionTokenSource *>(top)->close();
+      spareExpansions.push_back(std::move(sources.back()));
+    }
     sources.pop_back();
+  }
   topChanged();
 }
 
@@ -212,9 +266,114 @@ std::string Tokenizer::displayText(const Token *t) const {
 size_t Tokenizer::fileDepth() const {
   size_t depth = 0;
   for (const auto &source : sources)
-    if (source->isStream())
+    if (source->isStream() &&
+        !static_cast<const StreamTokenSource &>(*source).isExpansion())
       ++depth;
   return depth;
+}
+
+StreamTokenSource *Tokenizer::rawSource() {
+  while (sources.size() > 1 && sources.back()->isAlias()) {
+    // An alias whose tokens are all read has nothing between its use and
+    // the text after it.
+    if (!static_cast<const AliasTokenSource &>(*sources.back()).isExhausted())
+      return nullptr;
+    popSource();
+  }
+  TokenSource *top = sources.back().get();
+  return top->isStream() ? static_cast<StreamTokenSource *>(top) : nullptr;
+}
+
+bool Tokenizer::readRestOfLine(std::string &text, Location &start) {
+  StreamTokenSource *source = rawSource();
+  if (!source)
+    return false;
+  Lexer &lexer = source->getLexer();
+  lexer.skipBlanks();
+  const Reader &reader = lexer.getReader();
+  start = source->locationAt(reader.getReadLine(), reader.getReadCol() - 1);
+  lexer.readRestOfLine(text);
+  return true;
+}
+
+Token *Tokenizer::readBody(const std::vector<const Word *> &openers,
+                           const Word *closer, bool lineRead, MacroBody &body,
+                           bool &closed) {
+  closed = false;
+  StreamTokenSource *source = rawSource();
+  if (!source)
+    return getToken();
+  Lexer &lexer = source->getLexer();
+  const Reader &reader = lexer.getReader();
+  // The body is read for its lines only: whatever the lexer would say of
+  // it is said when it is expanded.
+  Diagnostics *quiet = lexer.getDiagnostics();
+  lexer.setDiagnostics(nullptr);
+
+  Token *t = lineRead ? &newline : lexer.scan(); // the opening line's end
+  const size_t start = reader.offsetOfCurrent();
+  body.firstLine = reader.getReadLine();
+  unsigned depth = 1;
+  bool lineStart = true;
+  while (t->getCode() != TC_EOF && t->getCode() != TC_NONE) {
+    if (t->getCode() == TC_NEWLINE) {
+      lineStart = true;
+    } else if (lineStart && t->isWord()) {
+      const Word *word = static_cast<const Word *>(t);
+      const Location at = lexer.getTokenLocation();
+      t = lexer.scan();
+      // After a label the line goes on with a statement.
+      if (t->getCode() == ':' || t->getCode() == TC_ASSIGN) {
+        t = lexer.scan();
+        continue;
+      }
+      lineStart = false;
+      if (word == closer && --depth == 0) {
+        // The body ends where the closer begins.
+        const std::string_view bytes = reader.getText()->bytes;
+        size_t lineBegin = start;
+        for (unsigned line = body.firstLine; line < at.getLine(); ++line)
+          lineBegin = bytes.find('\n', lineBegin) + 1;
+        const size_t end = lineBegin + at.getCol() - 1;
+        body.text = reader.getText();
+        body.bytes = bytes.substr(start, end - start);
+        body.file = reader.getFileName();
+        body.columns = source->getColumns();
+        closed = true;
+        lexer.setDiagnostics(quiet);
+        return t;
+      }
+      if (std::find(openers.begin(), openers.end(), word) != openers.end())
+        ++depth;
+      continue;
+    } else {
+      lineStart = false;
+    }
+    t = lexer.scan();
+  }
+  lexer.setDiagnostics(quiet);
+  return t;
+}
+
+void Tokenizer::insertExpansion(const FileName &name,
+                                std::shared_ptr<const ExpandedText> text,
+                                unsigned firstLine) {
+  std::unique_ptr<TokenSource> source;
+  if (spareExpansions.empty()) {
+    source = std::make_unique<ExpansionTokenSource>(&words, diagnostics);
+  } else {
+    source = std::move(spareExpansions.back());
+    spareExpansions.pop_back();
+  }
+  static_cast<ExpansionTokenSource *>(source.get())
+      ->open(name, std::move(text), firstLine);
+  sources.push_back(std::move(source));
+  topChanged();
+}
+
+void Tokenizer::cutSources(size_t count) {
+  while (sources.size() > std::max<size_t>(count, 1))
+    popSource();
 }
 
 void Tokenizer::storeState() { sources.back()->storeState(); }

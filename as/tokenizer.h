@@ -13,6 +13,7 @@
 #include "filename.h"
 #include "lexer.h"
 #include "location.h"
+#include "macro.h"
 #include "sourcefiles.h"
 #include "token.h"
 #include "wordmap.h"
@@ -71,13 +72,21 @@ private:
   Location location;
 };
 
-// One open source file.
+// One open source file, or (as an expansion) text made in memory.
 class StreamTokenSource : public TokenSource {
 public:
   StreamTokenSource(WordMap *words, Diagnostics *diagnostics);
   ~StreamTokenSource() override;
 
   bool openFile(const FileName &name, SourceFiles *files);
+  virtual bool isExpansion() const { return false; }
+  // Where the raw text at (line, col) of this source stands as written.
+  virtual Location locationAt(unsigned line, unsigned col) const {
+    return Location(lexer.getReader().getFileName(), line, col);
+  }
+  // The map of this source's columns to those of the text as written;
+  // null when they are the same.
+  virtual const std::shared_ptr<const ColumnMap> &getColumns() const;
   bool isStream() const override { return true; }
   Token *getToken() override { return lexer.scan(); }
   const Location &getTokenLocation() const override {
@@ -89,9 +98,35 @@ public:
   void purgeState() override { lexer.purgeState(); }
   void end() { lexer.getReader().end(); }
   Lexer &getLexer() { return lexer; }
+  const Lexer &getLexer() const { return lexer; }
 
 private:
   Lexer lexer;
+};
+
+// The text of one macro expansion or one .irp iteration: lines keep the
+// numbers of the body as written, columns are mapped back to it.
+class ExpansionTokenSource : public StreamTokenSource {
+public:
+  ExpansionTokenSource(WordMap *words, Diagnostics *diagnostics);
+
+  // Reads the text under name; a source is opened again for every
+  // expansion it serves.
+  void open(const FileName &name, std::shared_ptr<const ExpandedText> text,
+            unsigned firstLine);
+  // Lets the text go.
+  void close();
+
+  bool isExpansion() const override { return true; }
+  const Location &getTokenLocation() const override;
+  Location locationAt(unsigned line, unsigned col) const override;
+  const std::shared_ptr<const ColumnMap> &getColumns() const override {
+    return text->columns;
+  }
+
+private:
+  std::shared_ptr<const ExpandedText> text;
+  mutable Location mapped;
 };
 
 // One alias expansion in progress.
@@ -109,6 +144,10 @@ public:
   void purgeState() override;
 
   const Alias *getAlias() const { return alias; }
+  // Every token of the value has been read.
+  bool isExhausted() const {
+    return cursor >= alias->tokens.size() || alias->tokens[cursor] == nullptr;
+  }
 
 private:
   Alias *alias;
@@ -151,8 +190,10 @@ public:
   void insertAlias(Alias *alias);
 
   Word *getWord(std::string_view name) { return words.getWord(name); }
-  // The run's source texts, each file read once (.incbin reads through it).
+  // The run's source texts, each file read once: .incbin reads through it,
+  // and messages show their source lines from it.
   SourceFiles &getSourceFiles() { return files; }
+  const SourceFiles &getSourceFiles() const { return files; }
   WordMap &getWordMap() { return words; }
 
   const Location &getTokenLocation() const {
@@ -165,9 +206,34 @@ public:
   // input ended.
   std::string displayText(const Token *t) const;
 
-  // Open source files, the main file included (alias expansions do not
-  // count); bounds the nesting of .include.
+  // Open source files, the main file included (alias and macro
+  // expansions do not count); bounds the nesting of .include.
   size_t fileDepth() const;
+
+  // ---- Text read as text: macro definitions, arguments, expansions. ----
+  // The source the next raw bytes come from, an exhausted alias expansion
+  // on top dropped first; null when it is no text (an alias with tokens
+  // left).
+  StreamTokenSource *rawSource();
+  // Reads the rest of the current line as text (see Lexer::readRestOfLine)
+  // and the place where it begins, as written; false without a text source.
+  bool readRestOfLine(std::string &text, Location &start);
+  // Reads the body of a block after the current line, up to the closer
+  // that balances the openers (nested ones count), as raw text with no
+  // messages of its own. Returns the token to go on with: the one after
+  // the closer (closed set), or the end of the text.
+  // lineRead: the end of the opening line is the current token already.
+  Token *readBody(const std::vector<const Word *> &openers, const Word *closer,
+                  bool lineRead, MacroBody &body, bool &closed);
+  // Pushes the text of an expansion named name.
+  void insertExpansion(const FileName &name,
+                       std::shared_ptr<const ExpandedText> text,
+                       unsigned firstLine);
+  size_t sourceCount() const { return sources.size(); }
+  // Drops the sources above the first count (never the bottom one).
+  void cutSources(size_t count);
+  // A line end token, for the parser to stand on after a cut.
+  Token *lineEnd() { return &newline; }
 
   void storeState();
   void restoreState();
@@ -188,7 +254,11 @@ private:
   WordMap words;
   SourceFiles files;
   Token none;
+  Token newline;
   std::vector<std::unique_ptr<TokenSource>> sources;
+  // Expansion sources done with, kept for the next expansions: an
+  // invocation costs no lexer of its own.
+  std::vector<std::unique_ptr<TokenSource>> spareExpansions;
   Lexer *topLexer = nullptr;
   std::unordered_map<Word *, std::unique_ptr<Alias>> aliases;
   std::string error;

@@ -266,6 +266,117 @@ void assembleData(benchmark::State &state, Workspace &ws,
   state.counters["peak_ratio_zv_to_gnu"] = zvPeak / gnuPeak;
 }
 
+// A macro source and the same data written out: both assemblers read the
+// first, zv-as reads both.
+struct MacroPair {
+  Source macro;
+  Source plain;
+};
+
+// 100,000 invocations of a five-line macro of data directives.
+MacroPair macroInvocations(Workspace &ws, int count) {
+  std::string macro = ".data\n"
+                      ".macro rec a, b, name\n"
+                      ".byte \\a, \\b, 0x7f\n"
+                      ".short \\a * 3\n"
+                      ".long \\b - 1\n"
+                      ".ascii \"\\name\"\n"
+                      ".skip 2, \\a\n"
+                      ".endm\n";
+  std::string plain = ".data\n";
+  for (int i = 0; i < count; ++i) {
+    const std::string a = std::to_string(i % 256);
+    const std::string b = std::to_string(i % 200);
+    const std::string name = "r" + std::to_string(i);
+    macro += "rec " + a + ", " + b + ", " + name + "\n";
+    plain += ".byte " + a + ", " + b + ", 0x7f\n.short " + a + " * 3\n" +
+             ".long " + b + " - 1\n.ascii \"" + name + "\"\n.skip 2, " + a +
+             "\n";
+  }
+  return {writeSource(ws, "macro-invocations.s", macro),
+          writeSource(ws, "macro-invocations-plain.s", plain)};
+}
+
+// One .irp of count values around a five-line body.
+MacroPair irpValues(Workspace &ws, int count) {
+  std::string values;
+  std::string body;
+  for (int i = 0; i < count; ++i) {
+    const std::string v = std::to_string(i);
+    values += (i ? ", " : "") + v;
+    body += ".byte " + v + " % 256\n.short " + v + "\n.long " + v +
+            " * 7\n.ascii \"v" + v + "\"\n.byte 0\n";
+  }
+  return {writeSource(ws, "irp-values.s",
+                      ".data\n.irp v, " + values +
+                          "\n.byte \\v % 256\n.short \\v\n.long \\v * 7\n"
+                          ".ascii \"v\\v\"\n.byte 0\n.endr\n"),
+          writeSource(ws, "irp-values-plain.s", ".data\n" + body)};
+}
+
+// zv-as on a macro source and on the same data written out, alternating;
+// GNU as on the macro source for scale. Checked once before timing: all
+// three make the same .data. Lines per second count the lines of the
+// written-out source: the text both runs assemble in the end.
+void assembleMacros(benchmark::State &state, Workspace &ws,
+                    const MacroPair &pair) {
+  if (access(ws.gnuAsPath.c_str(), X_OK) != 0) {
+    state.SkipWithError(("no GNU as at " + ws.gnuAsPath).c_str());
+    return;
+  }
+  const std::string macroObject = ws.file("macro-zv.o");
+  const std::string plainObject = ws.file("plain-zv.o");
+  const std::string gnuObject = ws.file("macro-gnu.o");
+  const std::string err = ws.file("macro.err");
+  const std::vector<std::string> macro = {ws.zvAsPath, "--arch=ZP200",
+                                          pair.macro.path, "-o", macroObject};
+  const std::vector<std::string> plain = {ws.zvAsPath, "--arch=ZP200",
+                                          pair.plain.path, "-o", plainObject};
+  const std::vector<std::string> gnu = {ws.gnuAsPath, "--32", pair.macro.path,
+                                        "-o", gnuObject};
+  for (const auto *args : {&macro, &plain, &gnu}) {
+    RunResult r = runProgram(*args, err);
+    if (!r.ok) {
+      state.SkipWithError(r.error.c_str());
+      return;
+    }
+  }
+  std::string difference = compareData(macroObject, gnuObject);
+  if (difference.empty())
+    difference = compareData(plainObject, gnuObject);
+  if (!difference.empty()) {
+    state.SkipWithError(difference.c_str());
+    return;
+  }
+
+  double macroTotal = 0, plainTotal = 0, gnuTotal = 0, macroPeak = 0;
+  for (auto _ : state) {
+    RunResult m = runProgram(macro, err);
+    RunResult p = m.ok ? runProgram(plain, err) : m;
+    RunResult g = p.ok ? runProgram(gnu, err) : p;
+    if (!g.ok) {
+      state.SkipWithError(g.error.c_str());
+      return;
+    }
+    state.SetIterationTime(m.seconds);
+    macroTotal += m.seconds;
+    plainTotal += p.seconds;
+    gnuTotal += g.seconds;
+    macroPeak = std::max(macroPeak, m.peakMB);
+  }
+  const double runs = static_cast<double>(state.iterations());
+  const double lines = static_cast<double>(pair.plain.lines);
+  state.counters["macro_lines_per_s"] = lines * runs / macroTotal;
+  state.counters["plain_lines_per_s"] = lines * runs / plainTotal;
+  state.counters["macro_source_lines_per_s"] =
+      static_cast<double>(pair.macro.lines) * runs / macroTotal;
+  state.counters["plain_ms"] = plainTotal * 1000 / runs;
+  state.counters["gnu_macro_ms"] = gnuTotal * 1000 / runs;
+  state.counters["time_ratio_macro_to_plain"] = macroTotal / plainTotal;
+  state.counters["time_ratio_macro_to_gnu"] = macroTotal / gnuTotal;
+  state.counters["peak_MB"] = macroPeak;
+}
+
 // One-line sources with one meaning for both assemblers: what a build that
 // assembles many small files pays per process.
 std::vector<Source> oneLineSources(Workspace &ws, int count) {
@@ -467,6 +578,20 @@ int main(int argc, char **argv) {
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1)
       ->Repetitions(3);
+  const MacroPair invocations = macroInvocations(ws, 100000);
+  const MacroPair irp = irpValues(ws, 10000);
+  for (const auto &[pair, name] :
+       {std::make_pair(&invocations, "invocations:100000"),
+        std::make_pair(&irp, "irp_values:10000")})
+    benchmark::RegisterBenchmark(
+        (std::string("BM_MacroVsWrittenOut/") + name).c_str(),
+        [&ws, pair = pair](benchmark::State &s) {
+          assembleMacros(s, ws, *pair);
+        })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3)
+        ->Repetitions(3);
   const std::vector<Hostile> hostile = hostileSources();
   for (const Hostile &h : hostile)
     benchmark::RegisterBenchmark(

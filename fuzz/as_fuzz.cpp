@@ -4,7 +4,8 @@
 // Each input sees a fresh program: one Parser per assembly (it owns every
 // table of the run), the file name table emptied after it, no allocation
 // failure handler (an exhausted allocation is a finding, not an exit), and
-// .print output kept off the fuzzer's standard output. Includes resolve
+// .print output kept off the fuzzer's standard output, and a small bound on
+// macro expansion (see ExpansionBudget). Includes resolve
 // only inside the scratch directory (see includesandbox.h), which holds the
 // source itself and two small include files. Sources that would only meet
 // known problems are left out (see asinputfilter.h). Every assembly must
@@ -35,6 +36,9 @@ const char *const Data = "; sub/data.inc - data for included sources\n"
                          "        .data\n"
                          "shared: .long four, mask\n"
                          "        .string \"inc\"\n";
+
+// The text all macro expansions of one pass may make here.
+constexpr uint64_t ExpansionBudget = 256 * 1024;
 
 struct Workspace {
   ScratchDirectory scratch;
@@ -68,6 +72,8 @@ void assemble(uint16_t model, bool debug) {
     IncludeSandbox sandbox(w.scratch.path());
     std::streambuf *stdoutBuffer = std::cout.rdbuf(w.printed.rdbuf());
     Parser parser(w.object, {w.scratch.path()}, model, 0, debug, w.messages);
+    // Macros that multiply stop at this bound, well before a second.
+    parser.setExpansionBudget(ExpansionBudget);
     errors = parser.parse(w.source);
     std::cout.rdbuf(stdoutBuffer);
   }

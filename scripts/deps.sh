@@ -6,10 +6,10 @@ set -e
 # groff-base and man-db render the manual pages; dpkg-dev and file let
 # cpack name the libraries the Debian package depends on; time measures a
 # linker case's memory; ninja-build builds the example with CMake's Ninja
-# generator.
+# generator; bsdutils has script, the pseudo-terminal of the message cases.
 pkgs=(g++ cmake make libelf-dev libdwarf-dev zlib1g-dev libgtest-dev
       libgmock-dev libbenchmark-dev binutils llvm groff-base man-db dpkg-dev
-      file time ninja-build)
+      file time ninja-build bsdutils)
 # The fuzz targets: clang with its sanitizer and libFuzzer runtimes.
 if [ "${1:-}" = fuzz ]; then
   pkgs+=(clang libclang-rt-dev)

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "diagnostics.h"
+#include "source_test_util.h"
+#include "sourcefiles.h"
 
 namespace {
 
@@ -109,6 +111,103 @@ TEST(DiagnosticsTest, ControlBytesAreShownAsEscapes) {
                        "c\\x1bs.s:3: warning: held\\nline\n"
                        "c\\x1bs.s: error: caf\xc3\xa9 \\n\n");
   EXPECT_EQ(diagnostics.getMessageCount(), 3u);
+}
+
+// Hints that answer with the name they were asked about.
+class EchoHints : public HintSource {
+public:
+  void notesFor(const Hint &hint, std::vector<std::string> &notes) override {
+    notes.push_back("hint for " + hint.name);
+  }
+};
+
+TEST(DiagnosticsTest, ExpansionsNameEachInvocationInnermostFirst) {
+  std::ostringstream out;
+  Diagnostics diagnostics(out);
+  const FileName file("x.s");
+  const unsigned outer = FileName::addLabel("outer");
+  const unsigned inner = FileName::addLabel("inner");
+  const FileName first =
+      FileName::expansion(file, SourceOrigin::Macro, outer, file, 9, 3);
+  // An .irp between them says nothing of its own.
+  const FileName loop =
+      FileName::expansion(file, SourceOrigin::Repetition, 0, first, 5, 2);
+  const FileName second =
+      FileName::expansion(file, SourceOrigin::Macro, inner, loop, 6, 4);
+  // The same place gives the same name.
+  EXPECT_EQ(FileName::expansion(file, SourceOrigin::Macro, outer, file, 9, 3)
+                .getIndex(),
+            first.getIndex());
+  diagnostics.error(Location(second, 2, 7), "bad");
+  diagnostics.warning(Location(first, 4, 1), "odd");
+  // Notes are about another place already: no chain.
+  diagnostics.note(Location(second, 2, 7), "see");
+  EXPECT_EQ(out.str(), "x.s:2:7: error: bad\n"
+                       "x.s:6:4: note: in expansion of macro 'inner'\n"
+                       "x.s:9:3: note: in expansion of macro 'outer'\n"
+                       "x.s:4:1: warning: odd\n"
+                       "x.s:9:3: note: in expansion of macro 'outer'\n"
+                       "x.s:2:7: note: see\n");
+  // -g puts what a macro made at the outermost invocation.
+  const Location site = Location(second, 2, 7).invocationSite();
+  EXPECT_EQ(site.getLine(), 9u);
+  EXPECT_EQ(site.getCol(), 3u);
+  EXPECT_EQ(Location(loop, 5, 1).invocationSite().getLine(), 9u);
+  // An .irp body alone is where it is written.
+  const FileName alone =
+      FileName::expansion(file, SourceOrigin::Repetition, 0, file, 3, 1);
+  EXPECT_EQ(Location(alone, 4, 2).invocationSite().getLine(), 4u);
+}
+
+TEST(DiagnosticsTest, RichMessagesShowTheSourceHintsAndIncludes) {
+  ScratchDir dir;
+  const std::string main = dir.write("main.s", "; main\n\t.include x\n");
+  const std::string inc = dir.write("inc.s", "\tfoo bar\n  .byte 1 +\n");
+  SourceFiles files;
+  files.get(main);
+  files.get(inc);
+  std::ostringstream out;
+  Diagnostics diagnostics(out);
+  EchoHints hints;
+  diagnostics.setStyle(MessageStyle(true, false));
+  diagnostics.setSources(&files);
+  diagnostics.setHints(&hints);
+  FileName included(inc);
+  included.setIncludedFrom(FileName(main), 2, 2);
+  diagnostics.error(Location(included, 1, 6), "no bar",
+                    {Hint::UnknownOperation, "bar"});
+  // The end of line 2: its text with the caret after it.
+  diagnostics.error(Location(included, 3, 0), "at the end");
+  diagnostics.fileError(included, "whole");
+  // A place the run has not read shows no line.
+  diagnostics.warning(Location("elsewhere.s", 1, 1), "unread");
+  EXPECT_EQ(out.str(), inc +
+                           ":1:6: error: no bar\n"
+                           "        foo bar\n"
+                           "            ^~~\n" +
+                           inc +
+                           ":1:6: note: hint for bar\n"
+                           "note: included from " +
+                           main + ":2\n" + inc +
+                           ":2: error: at the end\n"
+                           "  .byte 1 +\n"
+                           "           ^\n"
+                           "note: included from " +
+                           main + ":2\n" + inc +
+                           ": error: whole\n"
+                           "elsewhere.s:1:1: warning: unread\n");
+  // Held messages are rendered when released, in the same style.
+  diagnostics.hold();
+  diagnostics.error(Location(included, 1, 2), "held");
+  EXPECT_EQ(diagnostics.getHeld()[0].text, "held");
+  out.str("");
+  diagnostics.release();
+  EXPECT_EQ(out.str(), inc +
+                           ":1:2: error: held\n"
+                           "        foo bar\n"
+                           "        ^~~\n"
+                           "note: included from " +
+                           main + ":2\n");
 }
 
 } // namespace
